@@ -1,0 +1,2 @@
+// The game.
+int main() { return 0; }

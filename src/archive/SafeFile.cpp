@@ -1,0 +1,50 @@
+#include "archive/SafeFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "archive/GameError.h"
+
+namespace {
+
+void WriteBytes(const std::string& path, const char* data, size_t size) {
+    std::string temp = path + ".tmp";
+    FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) throw GameError("I/O error: cannot write " + path + ": " + std::strerror(errno));
+    bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
+    ok = (std::fflush(f) == 0) && ok;
+    ok = (std::fclose(f) == 0) && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        std::remove(temp.c_str());
+        throw GameError("I/O error: cannot write " + path + ": " + std::strerror(err));
+    }
+}
+
+} // namespace
+
+void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+    WriteBytes(path, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& text) {
+    WriteBytes(path, text.data(), text.size());
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    out = ss.str();
+    return true;
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
