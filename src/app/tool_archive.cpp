@@ -22,7 +22,8 @@ int List(const std::vector<std::string>& args) {
 }
 
 int Extract(const std::vector<std::string>& args) {
-    if (args.size() != 2 && args.size() != 3) return ToolFail("usage: archive extract FILE NAME [OUT]");
+    if (args.size() != 2 && args.size() != 3)
+        return ToolFail("usage: archive extract FILE NAME [OUT]");
     TFileFolder folder = TFileFolder::Open(args[0]);
     const TMemoryStream& entry = folder.Read(args[1]);
     if (args.size() == 3) {
@@ -70,10 +71,11 @@ int Archive(const std::vector<std::string>& args) {
     return ToolFail("unknown archive command '" + args[0] + "'");
 }
 
-const ToolCommand command("archive",
-                          "  archive list FILE                     entries: index, kind, size, name\n"
-                          "  archive extract FILE NAME [OUT]       an entry's bytes to OUT or stdout\n"
-                          "  archive pack OUT [--kind N] FILE...   a new archive of the files",
-                          Archive);
+const ToolCommand
+    command("archive",
+            "  archive list FILE                     entries: index, kind, size, name\n"
+            "  archive extract FILE NAME [OUT]       an entry's bytes to OUT or stdout\n"
+            "  archive pack OUT [--kind N] FILE...   a new archive of the files",
+            Archive);
 
 } // namespace

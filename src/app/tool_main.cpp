@@ -19,7 +19,8 @@ namespace {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: quorrel-tool COMMAND [ARGS...]\n\ncommands:\n";
-    for (const ToolCommandInfo& cmd : ToolCommandTable()) out << cmd.Usage << "\n";
+    for (const ToolCommandInfo& cmd : ToolCommandTable())
+        out << cmd.Usage << "\n";
 }
 
 } // namespace

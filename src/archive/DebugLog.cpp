@@ -18,4 +18,6 @@ void DebugLog(const std::string& path, const std::string& message, const std::st
     }
 }
 
-void TDebugLogFile::Write(const std::string& message) { DebugLog(path_, message); }
+void TDebugLogFile::Write(const std::string& message) {
+    DebugLog(path_, message);
+}

@@ -4,18 +4,18 @@
 // "debug.log": where the game notes impossible states and skipped data. Each line is a blank
 // and the message; the file is rewritten whole (through a temporary file) on every line.
 class IDebugLog {
-public:
+  public:
     virtual ~IDebugLog() = default;
     virtual void Write(const std::string& message) = 0;
 };
 
 class TDebugLogFile : public IDebugLog {
-public:
+  public:
     explicit TDebugLogFile(std::string path) : path_(std::move(path)) {}
     void Write(const std::string& message) override;
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -24,6 +24,6 @@ void DebugLog(const std::string& path, const std::string& message, const std::st
 
 // A log that forgets everything, for code run outside the game (tools, some tests).
 class TNullDebugLog : public IDebugLog {
-public:
+  public:
     void Write(const std::string&) override {}
 };

@@ -22,7 +22,9 @@ FilePtr OpenOrThrow(const std::string& path, const char* mode) {
     return FilePtr(f);
 }
 
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t Get16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 uint32_t Get32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -32,7 +34,8 @@ void Put16(uint8_t* p, uint16_t v) {
     p[1] = static_cast<uint8_t>(v >> 8);
 }
 void Put32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 std::string LowerAscii(std::string s) {
@@ -80,7 +83,9 @@ TFileFolder TFileFolder::Open(const std::string& path) {
     return folder;
 }
 
-TFileFolder TFileFolder::CreateNew(const std::string& path) { return TFileFolder(path); }
+TFileFolder TFileFolder::CreateNew(const std::string& path) {
+    return TFileFolder(path);
+}
 
 // The header and directory faults are caught here: the archive then holds no entries, so
 // every later load fails with "wrong file name". A directory cut short is treated the same.
@@ -103,7 +108,8 @@ void TFileFolder::ReadHeaderAndDir() {
             throw GameError("Cannot open Dir (wrong size)");
         Dir.resize(CountField);
         MemFiles.resize(CountField);
-        for (size_t i = 0; i < Dir.size(); ++i) Dir[i] = DecodeDirItem(&raw[i * TDirItem::DiskSize]);
+        for (size_t i = 0; i < Dir.size(); ++i)
+            Dir[i] = DecodeDirItem(&raw[i * TDirItem::DiskSize]);
         dataStart_ = HeaderSize + TDirItem::DiskSize * CountField;
     } catch (const GameError& e) {
         fault_ = e.what();
@@ -130,7 +136,8 @@ void TFileFolder::Load(const std::string& name) {
     std::error_code ec;
     auto fileSize = std::filesystem::file_size(path_, ec);
     int64_t start = int64_t{dataStart_} + item.Offset;
-    if (ec || item.Size < 0 || item.Offset < 0 || start + item.Size > static_cast<int64_t>(fileSize))
+    if (ec || item.Size < 0 || item.Offset < 0 ||
+        start + item.Size > static_cast<int64_t>(fileSize))
         throw GameError("Cannot load file (wrong file size)");
     stream.SetSize(static_cast<size_t>(item.Size));
     size_t got = 0;
@@ -181,7 +188,8 @@ void TFileFolder::Write() {
     Put16(&out[2], Version);
     Put16(&out[4], CountField);
     Put16(&out[6], CountCheck);
-    for (size_t i = 0; i < Dir.size(); ++i) EncodeDirItem(Dir[i], &out[HeaderSize + i * TDirItem::DiskSize]);
+    for (size_t i = 0; i < Dir.size(); ++i)
+        EncodeDirItem(Dir[i], &out[HeaderSize + i * TDirItem::DiskSize]);
     for (const TMemFile& file : MemFiles)
         out.insert(out.end(), file.Stream.Bytes().begin(), file.Stream.Bytes().end());
     WriteFileAtomically(path_, out);

@@ -33,7 +33,7 @@ using TMemFiles = std::vector<TMemFile>;
 // records and the entries' bytes back to back. The disk file is only touched while opening,
 // loading an entry or writing.
 class TFileFolder {
-public:
+  public:
     static constexpr uint16_t MagicLabel = 0x3039;
     static constexpr int HeaderSize = 8;
 
@@ -67,7 +67,7 @@ public:
     TDir Dir;
     TMemFiles MemFiles;
 
-private:
+  private:
     explicit TFileFolder(std::string path) : path_(std::move(path)) {}
     void ReadHeaderAndDir();
 

@@ -7,7 +7,7 @@
 // A growable byte buffer with a read/write position; archive entries and table files live in
 // these. Reads never go past the end: they return how many bytes they could give.
 class TMemoryStream {
-public:
+  public:
     TMemoryStream() = default;
     explicit TMemoryStream(std::vector<uint8_t> bytes) : data_(std::move(bytes)) {}
     explicit TMemoryStream(const std::string& text) : data_(text.begin(), text.end()) {}
@@ -30,7 +30,7 @@ public:
     uint8_t* Data() { return data_.data(); }
     const std::vector<uint8_t>& Bytes() const { return data_; }
 
-private:
+  private:
     std::vector<uint8_t> data_;
     size_t pos_ = 0;
 };

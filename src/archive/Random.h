@@ -5,7 +5,7 @@
 // Seeded once (from the clock, or fixed for tests and replays), so a seeded game replays
 // identically.
 class Random {
-public:
+  public:
     explicit Random(uint32_t seed = 0) : seed_(seed) {}
 
     // An integer from 0 to n - 1: the high 32 bits of seed * n after the step. 0 when n <= 0.
@@ -16,7 +16,7 @@ public:
     uint32_t Seed() const { return seed_; }
     void SetSeed(uint32_t seed) { seed_ = seed; }
 
-private:
+  private:
     void Step() { seed_ = seed_ * 134775813u + 1u; }
     uint32_t seed_;
 };

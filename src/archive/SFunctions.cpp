@@ -11,17 +11,21 @@ bool PointInRect(const TRect& r, int x, int y) {
 }
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 std::string GetWord(const std::string& line, int n) {
     const size_t limit = line.size() < 255 ? line.size() : 255;
     size_t i = 0;
     for (int k = 1; k <= n; ++k) {
-        while (i < limit && IsBlank(line[i])) ++i;
+        while (i < limit && IsBlank(line[i]))
+            ++i;
         if (i >= limit) return NoWord;
         size_t start = i;
-        while (i < limit && !IsBlank(line[i])) ++i;
+        while (i < limit && !IsBlank(line[i]))
+            ++i;
         if (k == n) return line.substr(start, i - start);
     }
     return NoWord;
@@ -29,7 +33,8 @@ std::string GetWord(const std::string& line, int n) {
 
 int CountWords(const std::string& line) {
     int n = 0;
-    while (GetWord(line, n + 1) != NoWord) ++n;
+    while (GetWord(line, n + 1) != NoWord)
+        ++n;
     return n;
 }
 
@@ -42,7 +47,8 @@ std::string GetAttr(const std::string& line, const std::string& name) {
     return line.substr(start, end - start);
 }
 
-std::string TextBetween(const std::string& line, const std::string& start, const std::string& stop) {
+std::string TextBetween(const std::string& line, const std::string& start,
+                        const std::string& stop) {
     size_t a = line.find(start);
     size_t b = line.find(stop);
     if (a == std::string::npos || b == std::string::npos) return "";
@@ -56,14 +62,16 @@ namespace {
 // Parses the leading number; returns how many characters were part of it.
 size_t ParseLeadingInt(const std::string& text, int32_t& value) {
     size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int base = 10;
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -71,7 +79,7 @@ size_t ParseLeadingInt(const std::string& text, int32_t& value) {
     size_t digits = 0;
     for (; i < text.size(); ++i, ++digits) {
         char c = text[i];
-        int d = (c >= '0' && c <= '9')                ? c - '0'
+        int d = (c >= '0' && c <= '9')                 ? c - '0'
                 : (base == 16 && c >= 'a' && c <= 'f') ? c - 'a' + 10
                 : (base == 16 && c >= 'A' && c <= 'F') ? c - 'A' + 10
                                                        : -1;
@@ -95,7 +103,8 @@ int32_t StrToIntVal(const std::string& text) {
 bool TryStrToInt(const std::string& text, int32_t& value) {
     size_t used = ParseLeadingInt(text, value);
     if (used == 0) return false;
-    while (used < text.size() && IsBlank(text[used])) ++used;
+    while (used < text.size() && IsBlank(text[used]))
+        ++used;
     return used == text.size();
 }
 
@@ -112,9 +121,13 @@ double StrToFloatZero(const std::string& text) {
     return v;
 }
 
-std::string BoolToText(bool value) { return value ? "true" : "false"; }
+std::string BoolToText(bool value) {
+    return value ? "true" : "false";
+}
 
-bool IntArrayContains(int32_t value, const TIntArray& a) { return IntArrayIndexOf(a, value) >= 0; }
+bool IntArrayContains(int32_t value, const TIntArray& a) {
+    return IntArrayIndexOf(a, value) >= 0;
+}
 
 int IntArrayIndexOf(const TIntArray& a, int32_t value) {
     for (size_t i = 0; i < a.size(); ++i)
@@ -148,7 +161,8 @@ int32_t IntArrayMax(const TIntArray& a) {
 
 int RandomWeightedIndex(const TIntArray& weights, Random& random) {
     int64_t sum = 0;
-    for (int32_t w : weights) sum += w;
+    for (int32_t w : weights)
+        sum += w;
     if (weights.empty() || sum <= 0 || sum > std::numeric_limits<int32_t>::max()) return -1;
     int64_t r = random.Next(static_cast<int32_t>(sum)) + 1;
     int64_t running = 0;
@@ -189,12 +203,16 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-bool SameText(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
+bool SameText(const std::string& a, const std::string& b) {
+    return LowerCase(a) == LowerCase(b);
+}
 
 std::string Trim(const std::string& text) {
     size_t a = 0, b = text.size();
-    while (a < b && static_cast<unsigned char>(text[a]) <= ' ') ++a;
-    while (b > a && static_cast<unsigned char>(text[b - 1]) <= ' ') --b;
+    while (a < b && static_cast<unsigned char>(text[a]) <= ' ')
+        ++a;
+    while (b > a && static_cast<unsigned char>(text[b - 1]) <= ' ')
+        --b;
     return text.substr(a, b - a);
 }
 

@@ -10,7 +10,7 @@
 
 // The millisecond tick count (unsigned 32-bit, wraps) every time in the game is measured in.
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     virtual uint32_t Now() = 0;
 };
@@ -25,7 +25,7 @@ struct FrameView {
 };
 
 class IDisplay {
-public:
+  public:
     virtual ~IDisplay() = default;
     // Opens the display for frames of width x height at the given depth, in a window or full
     // screen. Returns false when that depth or mode cannot be had.
@@ -41,7 +41,7 @@ public:
 // The audio library's operations, as the sound code calls them. Handles are never 0; 0 means
 // the call was refused.
 class IAudioDevice {
-public:
+  public:
     virtual ~IAudioDevice() = default;
     // Low word major, high word minor: 1.8 is 0x00080001.
     virtual uint32_t GetVersion() = 0;
@@ -92,7 +92,7 @@ struct PlatformEvent {
 
 // The window and the rest of the desktop: events, pointer, message box, files and settings.
 class IWindowHost {
-public:
+  public:
     virtual ~IWindowHost() = default;
     virtual bool PollEvent(PlatformEvent& event) = 0;
     // Sleeps until an event arrives or the time runs out; used while the game is inactive.

@@ -1,0 +1,73 @@
+#pragma once
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+// A clock the caller advances: tests and headless runs decide what time it is.
+class HeadlessClock : public IClock {
+  public:
+    explicit HeadlessClock(uint32_t start = 100000) : now_(start) {}
+    uint32_t Now() override { return now_; }
+    void Set(uint32_t now) { now_ = now; }
+    void Advance(uint32_t ms) { now_ += ms; }
+
+  private:
+    uint32_t now_;
+};
+
+// Keeps the last presented frame (converted to 32 bits) and counts presents.
+class HeadlessDisplay : public IDisplay {
+  public:
+    bool Open(int width, int bitsPerPixel, int height, bool fullScreen) override;
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    bool IsFullScreen() const override { return fullScreen_; }
+    int BitsPerPixel() const override { return bpp_; }
+    void Present(const FrameView& frame) override;
+
+    // Depths the fake refuses, to exercise the 16-bit fallback.
+    std::vector<int> RefusedDepths;
+    int Presents = 0;
+    int Width = 0, Height = 0;
+    // The last frame as 0x00RRGGBB pixels, row after row.
+    std::vector<uint32_t> LastFrame;
+    uint32_t Pixel(int x, int y) const { return LastFrame[static_cast<size_t>(y) * Width + x]; }
+    bool SavePng(const std::string& path) const;
+
+  private:
+    bool open_ = false;
+    bool fullScreen_ = false;
+    int bpp_ = 32;
+};
+
+// Scripted events, a settable pointer, message boxes recorded instead of shown, settings kept
+// in memory.
+class HeadlessHost : public IWindowHost {
+  public:
+    explicit HeadlessHost(std::string programFolder) : folder_(std::move(programFolder)) {}
+    bool PollEvent(PlatformEvent& event) override;
+    void WaitEvent(int) override {}
+    TPoint PointerPosition() override { return Pointer; }
+    void ShowMessage(const std::string& title, const std::string& text) override;
+    std::string ProgramFolder() override { return folder_; }
+    std::string ReadUserSetting(const std::string& key) override;
+    void WriteUserSetting(const std::string& key, const std::string& value) override;
+    void ShowProgress(const std::string& text, const std::string& detail, int percent) override;
+    void HideProgress() override { ProgressVisible = false; }
+
+    void Push(const PlatformEvent& event) { Events.push_back(event); }
+
+    std::deque<PlatformEvent> Events;
+    TPoint Pointer;
+    std::vector<std::string> Messages;
+    std::map<std::string, std::string> UserSettings;
+    bool ProgressVisible = false;
+    std::string ProgressText;
+    int ProgressPercent = 0;
+
+  private:
+    std::string folder_;
+};
