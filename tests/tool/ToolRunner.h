@@ -1,0 +1,26 @@
+#pragma once
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+// Runs quorrel-tool with a shell command line; gives its exit status and what it printed.
+struct ToolResult {
+    int Status = -1;
+    std::string Out;
+};
+
+inline ToolResult RunTool(const std::string& args, bool withStderr = false) {
+    std::string cmd =
+        std::string(QUORREL_TOOL) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+    ToolResult r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf;
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.Out.append(buf.data(), n);
+    int status = pclose(p);
+    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
