@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <numbers>
 
 #include "main/rules/Game.h"
@@ -52,7 +53,8 @@ void TGame::MoveBumper() {
     }
 }
 
-// Pieces never pass the left end (x 5), so a jammed feed always shows its front piece there.
+// Pieces never pass the left end (x 5) nor close the gap, whatever the step, so a jammed feed
+// always shows its front piece exactly at the left end.
 void TGame::MoveSteckPieces(int step) {
     FeedMoved = false;
     if (Steck.empty() || step <= 0) return;
@@ -66,7 +68,8 @@ void TGame::MoveSteckPieces(int step) {
         const TFishka& before = Fishkas[Steck[i - 1]];
         int beforeRight = before.X + PieceImageSize(Steck[i - 1]).X + FeedGap;
         if (f.X > 5 && beforeRight < f.X) {
-            f.X = std::max(5, f.X - step);
+            f.X = std::max({5, beforeRight, f.X - step}); // never into the gap
+
             FeedMoved = true;
         }
     }
