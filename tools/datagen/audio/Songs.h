@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "Composer.h"
+
+struct Song {
+    std::string Name; // the archive entry name, e.g. "Level1.mo3"
+    SongPlan Plan;
+};
+
+// The game's music: the menus' theme, the level-finished tune and one piece per level.
+std::vector<Song> GameSongs();

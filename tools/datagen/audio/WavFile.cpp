@@ -1,0 +1,48 @@
+#include "WavFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+void PutTag(std::vector<uint8_t>& out, const char* tag) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(tag[i]));
+}
+
+} // namespace
+
+std::vector<uint8_t> EncodeWav16(const std::vector<float>& samples, int rate) {
+    const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
+    std::vector<uint8_t> out;
+    out.reserve(44 + dataBytes);
+    PutTag(out, "RIFF");
+    Put32(out, 36 + dataBytes);
+    PutTag(out, "WAVE");
+    PutTag(out, "fmt ");
+    Put32(out, 16);
+    Put16(out, 1); // PCM
+    Put16(out, 1); // mono
+    Put32(out, static_cast<uint32_t>(rate));
+    Put32(out, static_cast<uint32_t>(rate) * 2);
+    Put16(out, 2);
+    Put16(out, 16);
+    PutTag(out, "data");
+    Put32(out, dataBytes);
+    for (float v : samples) {
+        const long s = std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f);
+        Put16(out, static_cast<uint16_t>(static_cast<int16_t>(s)));
+    }
+    return out;
+}
