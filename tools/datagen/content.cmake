@@ -1,0 +1,27 @@
+# quorrel-datagen draws the artwork, rasterises the fonts and writes the geometry, then packs the
+# shipped archives. It runs as part of every build and again whenever data/ or its code changes.
+file(GLOB datagen_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+add_executable(quorrel-datagen ${datagen_sources})
+target_include_directories(quorrel-datagen PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(quorrel-datagen PRIVATE q_archive PkgConfig::CAIRO PkgConfig::FREETYPE
+                      PNG::PNG)
+if(TARGET datagen_audio)
+    target_link_libraries(quorrel-datagen PRIVATE datagen_audio)
+    target_compile_definitions(quorrel-datagen PRIVATE QUORREL_DATAGEN_AUDIO=1)
+endif()
+# Tests find the generator next to the game folder, in <build>/tools.
+set_target_properties(quorrel-datagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                      ${CMAKE_BINARY_DIR}/tools)
+
+file(GLOB_RECURSE datagen_inputs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+set(datagen_outputs
+    ${QUORREL_GAME_DIR}/game/game.zxc
+    ${QUORREL_GAME_DIR}/levels/squares.zxc
+    ${QUORREL_GAME_DIR}/lng/ENU_1.lng)
+add_custom_command(
+    OUTPUT ${datagen_outputs}
+    COMMAND quorrel-datagen --data ${CMAKE_SOURCE_DIR}/data --out ${QUORREL_GAME_DIR}
+    DEPENDS quorrel-datagen ${datagen_inputs}
+    COMMENT "Building the game's content archives"
+    VERBATIM)
+add_custom_target(quorrel-content ALL DEPENDS ${datagen_outputs})
