@@ -17,6 +17,7 @@ class TRecordingHost : public IGameHost {
     std::map<std::string, bool> Visible;
     std::map<std::string, TPoint> Sizes;
     std::vector<std::pair<std::string, std::string>> Images;
+    int Rebuilds = 0;
 
     void StartEffect(const std::string& type, TPoint, int piece1, int) override {
         Log.push_back("effect " + type + " " + std::to_string(piece1));
@@ -24,6 +25,8 @@ class TRecordingHost : public IGameHost {
     void StopPieceEffect(const std::string& type, int piece) override {
         Log.push_back("stop " + type + " " + std::to_string(piece));
     }
+    void PieceRemoved(int index) override { Log.push_back("removed " + std::to_string(index)); }
+    void RebuildBackground() override { ++Rebuilds; }
     void PlayMusic(const std::string& name) override { Log.push_back("music " + name); }
     void ShowHint(const std::string& label, uint32_t ms) override {
         Log.push_back("hint " + label + " " + std::to_string(ms));
@@ -44,6 +47,12 @@ class TRecordingHost : public IGameHost {
     void DebugLog(const std::string& line) override { Log.push_back("log " + line); }
     void DemoRecord(const std::string& event) override { Log.push_back("demo " + event); }
 
+    // Position of the first such line in the log, or -1.
+    int IndexOf(const std::string& line) const {
+        for (size_t i = 0; i < Log.size(); ++i)
+            if (Log[i] == line) return static_cast<int>(i);
+        return -1;
+    }
     bool Has(const std::string& line) const { return Count(line) > 0; }
     int Count(const std::string& line) const {
         int n = 0;
