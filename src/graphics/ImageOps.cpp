@@ -86,6 +86,13 @@ double Bilinear(const uint8_t* plane, int stride, int width, int height, int x0,
     return left * (1 - fx) + right * fx;
 }
 
+// Coordinates a rounding error away from a whole pixel are taken as that pixel, so turns by
+// multiples of 90 degrees move pixels exactly instead of blending in a 1e-16 of a neighbour.
+double Snap(double v) {
+    const double whole = std::round(v);
+    return std::fabs(v - whole) < 1e-9 ? whole : v;
+}
+
 void SampleBilinear(const TImage& src, double sx, double sy, uint8_t* bgr, uint8_t* alpha) {
     const int x0 = static_cast<int>(sx), y0 = static_cast<int>(sy);
     const double fx = sx - x0, fy = sy - y0;
@@ -207,8 +214,8 @@ void RotateImage(TImage& image, double cx, double cy, double degrees) {
     out.EnsureAlpha(0);
     for (int i = 0; i < image.Height; ++i) {
         for (int j = 0; j < image.Width; ++j) {
-            const double sx = cosA * (j - cx) - sinA * (i - cy) + cx;
-            const double sy = sinA * (j - cx) + cosA * (i - cy) + cy;
+            const double sx = Snap(cosA * (j - cx) - sinA * (i - cy) + cx);
+            const double sy = Snap(sinA * (j - cx) + cosA * (i - cy) + cy);
             if (sx < 0 || sx > image.Width - 1 || sy < 0 || sy > image.Height - 1) continue;
             uint8_t* alpha = &out.Alpha[static_cast<size_t>(i) * out.Width + j];
             *alpha = 255;

@@ -184,13 +184,12 @@ void TScriptRun::Rotate(const std::string& line) {
 }
 
 void TScriptRun::Crop(const std::string& line) {
-    rect_.Left = IntAttr(line, "left", rect_.Left);
-    rect_.Top = IntAttr(line, "top", rect_.Top);
+    const int left = IntAttr(line, "left", rect_.Left);
+    const int top = IntAttr(line, "top", rect_.Top);
     const int width = IntAttr(line, "width", rect_.Right - rect_.Left + 1);
     const int height = IntAttr(line, "height", rect_.Bottom - rect_.Top + 1);
-    rect_.Right = rect_.Left + width - 1;
-    rect_.Bottom = rect_.Top + height - 1;
-    CropImage(work_, rect_.Left, rect_.Top, width, height);
+    rect_ = TRect{left, top, left + width - 1, top + height - 1};
+    CropImage(work_, left, top, width, height);
 }
 
 } // namespace
