@@ -80,7 +80,8 @@ TEST(StartEffectType, WithoutCreateOnlyRingsAndBurstsStart) {
               "[effecttype] Loud create\n[effect]\n[surfname] plain.png\n[playsound] Take.wav\n");
     r.rt.StartEffect("Quiet", {}, -1, -1, 0);
     ASSERT_EQ(r.list.Count(), 5);
-    for (const EffectRecord& e : r.list.Effects()) EXPECT_NE(e.SurfName, "plain.png");
+    for (const EffectRecord& e : r.list.Effects())
+        EXPECT_NE(e.SurfName, "plain.png");
     EXPECT_TRUE(r.sounds.empty());
     r.rt.StartEffect("Loud", {}, -1, -1, 0);
     EXPECT_EQ(r.list.Count(), 6);
@@ -151,7 +152,8 @@ TEST(StartEffectType, PlainEffectAnchorsOnPiecesAndPointer) {
               "[effect]\n[surfname] cursor.png\n[shiftx] %mousecursor\n[shifty] %mousecursor\n"
               "[tox] 5\n[toy] %mousecursor\n");
     r.pieces.MapScroll = 1000;
-    r.pieces.List = {{{100, 2000}, true, {40, 30}, "a.png"}, {{300, 560}, false, {20, 10}, "b.png"}};
+    r.pieces.List = {{{100, 2000}, true, {40, 30}, "a.png"},
+                     {{300, 560}, false, {20, 10}, "b.png"}};
     r.rt.StartEffect("Jump", {}, 0, 1, 50);
     ASSERT_EQ(r.list.Count(), 2);
     const EffectRecord& e = r.list[0];
@@ -159,9 +161,9 @@ TEST(StartEffectType, PlainEffectAnchorsOnPiecesAndPointer) {
     EXPECT_EQ(e.FishkaUnderEffect, 0);
     EXPECT_TRUE(r.pieces.List[0].Attached);
     EXPECT_FALSE(r.pieces.List[1].Attached);
-    EXPECT_EQ(e.ShiftX, 120);                     // x + half its width
-    EXPECT_EQ(e.ShiftY, 2000 + 245 - 1000 + 5);   // its screen y
-    EXPECT_EQ(e.ToX, 300 - 120);                  // to piece 2, seen from the base point
+    EXPECT_EQ(e.ShiftX, 120);                   // x + half its width
+    EXPECT_EQ(e.ShiftY, 2000 + 245 - 1000 + 5); // its screen y
+    EXPECT_EQ(e.ToX, 300 - 120);                // to piece 2, seen from the base point
     EXPECT_EQ(e.ToY, 560 + 5 - (2000 + 245 - 1000 + 5));
     EXPECT_EQ(e.TypeName, "Jump");
     EXPECT_EQ(r.sounds, std::vector<std::string>{"Lay.wav"});

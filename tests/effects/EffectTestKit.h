@@ -18,7 +18,7 @@ struct FakePiece {
 };
 
 class FakePieces : public IEffectPieces {
-public:
+  public:
     std::vector<FakePiece> List;
     int MapScroll = 245;
 

@@ -58,7 +58,7 @@ TEST(UpdateEffects, RemovingAHolderFreesThePieceAndReportsIt) {
     fx.Add(100, -1);
     EXPECT_TRUE(fx.pieces.List[1].Attached);
     EXPECT_FALSE(fx.Update(50));
-    EXPECT_TRUE(fx.Update(150)); // one holder went: the board must be redrawn
+    EXPECT_TRUE(fx.Update(150));             // one holder went: the board must be redrawn
     EXPECT_TRUE(fx.pieces.List[1].Attached); // while the other still holds it
     EXPECT_TRUE(fx.Update(350));
     EXPECT_FALSE(fx.pieces.List[1].Attached);
