@@ -16,7 +16,7 @@ std::unique_ptr<ModuleTrack> ModuleTrack::Load(std::shared_ptr<const ModuleBytes
         auto module = std::make_unique<openmpt::module>(bytes->data(), bytes->size(), quiet);
         module->set_repeat_count(-1); // loops for ever
         // Volume ramping keeps note starts and cuts free of clicks.
-        module->ctl_set_integer("render.volumeramping.strength", -1);
+        module->set_render_param(openmpt::module::RENDER_VOLUMERAMPING_STRENGTH, -1);
         return std::unique_ptr<ModuleTrack>(new ModuleTrack(std::move(bytes), std::move(module)));
     } catch (const std::exception&) {
         return nullptr;
