@@ -148,3 +148,21 @@ TEST_F(RulesTest, WobbleAndPulseStepWithTime) {
     EXPECT_GE(game.Pulse, 36);
     EXPECT_LE(game.Pulse, 164);
 }
+
+TEST_F(RulesTest, LevelResetEmptiesTheBoardButKeepsTheFeedPeriod) {
+    game.Level.FeedPeriod = 1234;
+    LevelPiece(TSyntheticGeometry::Frag(0, 0), Bottom);
+    game.NewFishkaInSteck();
+    game.HeldPiece = 0;
+    game.LevelFinished = true;
+    game.Level.CombPos = -1;
+    game.ResetLevel(777);
+    EXPECT_TRUE(game.Fishkas.empty());
+    EXPECT_TRUE(game.Steck.empty());
+    EXPECT_TRUE(game.Level.SquareFrag.empty());
+    EXPECT_EQ(game.HeldPiece, -1);
+    EXPECT_FALSE(game.LevelFinished);
+    EXPECT_EQ(game.Level.CombPos, 0);
+    EXPECT_EQ(game.WobbleTime, 777u);
+    EXPECT_EQ(game.Level.FeedPeriod, 1234);
+}

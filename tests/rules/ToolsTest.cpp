@@ -88,6 +88,8 @@ TEST_F(ToolsTest, ClipperMakesThePieceThatFitsItsNeighbours) {
     int loose = LevelPiece(G::Frag(1, 1), Left | Bottom);
     game.PointerImage = PointerClipper;
     EXPECT_EQ(game.ClipperFittedType(G::Frag(1, 0)), Top | Right);
+    EXPECT_EQ(game.ClipPreviewType(G::Frag(1, 0)), Top | Right);
+    EXPECT_EQ(game.ClipPreviewType(G::Frag(0, 0)), -1); // the level piece already fits so
     game.Clip(ClipperOver(G::Frag(1, 0)), 0);
     int made = static_cast<int>(game.Fishkas.size()) - 1;
     EXPECT_EQ(game.Fishkas[made].Type, Top | Right);

@@ -13,7 +13,8 @@ bool HitsPiece(TGame& game, const TGeometry& geo, int index, int x, int y) {
         return x >= f.X && x <= f.X + size.X - 1 && y >= f.Y && y <= f.Y + size.Y - 1;
     }
     int vertexCount = geo.FragTypes.empty() ? 0 : geo.FragTypes[0].VertexCount;
-    for (const TTypeSquare& sq : geo.CompFishkaTypes[f.Type].TypeSquares) {
+    for (const TTypeSquare& sq : geo.TypeOf(f.Type).TypeSquares) {
+        if (!geo.ValidFrag(sq.Frag)) continue;
         std::vector<TPoint> polygon;
         const TFrag& frag = geo.Frags[sq.Frag];
         for (int v = 0; v < vertexCount && v < MaxFragVertices; ++v) {
@@ -51,7 +52,7 @@ TIntArray TGame::BoardFragsOf(int piece) {
     TIntArray frags;
     if (piece < 0 || piece >= static_cast<int>(Fishkas.size())) return frags;
     const TFishka& f = Fishkas[piece];
-    for (const TTypeSquare& sq : geo_.CompFishkaTypes[f.Type].TypeSquares) {
+    for (const TTypeSquare& sq : geo_.TypeOf(f.Type).TypeSquares) {
         TPoint v = geo_.FirstVertex(sq.Frag);
         int frag = geo_.FragForProbe(f.X + v.X - 5, f.Y + v.Y);
         if (frag < 0) {
@@ -95,9 +96,10 @@ TFitResult TGame::FitTest(int piece) {
     CrossingFlag = false;
     if (piece < 0 || piece >= static_cast<int>(Fishkas.size())) return r;
     const TFishka& f = Fishkas[piece];
+    if (geo_.TypeOf(f.Type).TypeSquares.empty()) return r; // an unknown type fits nowhere
     r.Fits = true;
     r.X = r.Y = INT_MAX;
-    for (const TTypeSquare& sq : geo_.CompFishkaTypes[f.Type].TypeSquares) {
+    for (const TTypeSquare& sq : geo_.TypeOf(f.Type).TypeSquares) {
         TPoint a = geo_.FragAnchor(sq.Frag);
         int frag = geo_.FragForProbe(f.X + a.X - 5, f.Y + a.Y + MapScroll - 245);
         if (frag < 0) return r.Fits = false, r;

@@ -72,3 +72,32 @@ void TGame::RemoveSquare(int frag, int piece) {
         return;
     }
 }
+
+void TGame::ResetLevel(uint32_t now) {
+    TLevel& L = Level;
+    L.CombSequence.clear();
+    L.CombPos = 0;
+    L.OneCombBonusProb.clear();
+    L.AllCombBonusProb.clear();
+    L.FishkaBonusProb.clear();
+    L.SquareFrag.clear();
+    L.SquareMask.clear();
+    L.SquareGroup.clear();
+    L.SquarePiece.clear();
+    L.RequiredFrag.clear();
+    L.RequiredMask.clear();
+    L.FinishFrags.clear();
+    L.Lights.clear();
+    L.NearLights.clear();
+    L.GhostRects.clear();
+    L.LevelScore = 0;
+    L.ExperiencePoints = 0;
+    savedSquareGroups_.clear();
+    savedPieceGroups_.clear();
+    Fishkas.clear();
+    Steck.clear();
+    WobbleTime = now;
+    LevelFinished = false;
+    Overflowing = false;
+    BumperPiece = HeldPiece = LastPlaced = HoveredPiece = -1;
+}

@@ -110,6 +110,10 @@ class TGame {
     std::string PointerImage = PointerNormal;
     TPoint PointerPos;
 
+    // Empties the per-level state before a level loads. The feed period stays: a level
+    // without its own period keeps the last one.
+    void ResetLevel(uint32_t now);
+
     // --- pieces ----------------------------------------------------------------------------
     int AddFishka(const TFishka& piece);
     // Deletes a piece; every stored index above it moves down by one. Callers clear their own
@@ -177,6 +181,10 @@ class TGame {
     void Clip(TPoint pointer, uint32_t now);
     // The single-square type the clipper makes at frag, or -1.
     int ClipperFittedType(int frag) const;
+    // What the clipper pointer previews over a frag: the wanted mask of a required frag, else
+    // the fitted type; -1 over a blocked square, a piece of several squares, or a piece that
+    // already has that type.
+    int ClipPreviewType(int frag) const;
     void SetPointer(const std::string& image);
 
     // --- rewards and the end of a level ---------------------------------------------------------

@@ -23,6 +23,11 @@ bool InsidePolygon(const std::vector<TPoint>& polygon, int px, int py) {
     return true;
 }
 
+const TComplexFishkaType& TGeometry::TypeOf(int type) const {
+    static const TComplexFishkaType none{"", "", 0, 0, 0, "", {}};
+    return ValidType(type) ? CompFishkaTypes[type] : none;
+}
+
 int TGeometry::FindFishkaType(const std::string& name) const {
     for (size_t i = 0; i < CompFishkaTypes.size(); ++i)
         if (CompFishkaTypes[i].Name == name) return static_cast<int>(i);

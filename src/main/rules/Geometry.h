@@ -76,6 +76,8 @@ class TGeometry {
     int FirstBoardFrag = 0;
     int FirstBoardConnect = 0;
 
+    // The piece type, or a type without squares for an index outside the table.
+    const TComplexFishkaType& TypeOf(int type) const;
     int FindFishkaType(const std::string& name) const;
     // A single-square type (SquareCount 1) by name, or -1.
     int FindSingleSquareType(const std::string& name) const;

@@ -120,7 +120,7 @@ bool TGame::CoversLight(const TIntArray& frags) const {
 
 bool TGame::ReachesLight(const TIntArray& frags, int piece) const {
     if (piece < 0 || piece >= static_cast<int>(Fishkas.size())) return false;
-    const TComplexFishkaType& type = geo_.CompFishkaTypes[Fishkas[piece].Type];
+    const TComplexFishkaType& type = geo_.TypeOf(Fishkas[piece].Type);
     bool reaches = false;
     for (size_t i = 0; i < frags.size() && i < type.TypeSquares.size(); ++i) {
         int mask = type.TypeSquares[i].Mask;
@@ -138,7 +138,7 @@ void TGame::DistanceWalk(int piece, int64_t distance) {
     Fishkas[piece].Marked = 1;
     Fishkas[piece].Distance = distance;
     maxWalkDistance_ = std::max(maxWalkDistance_, distance);
-    const TComplexFishkaType& type = geo_.CompFishkaTypes[Fishkas[piece].Type];
+    const TComplexFishkaType& type = geo_.TypeOf(Fishkas[piece].Type);
     TIntArray frags = BoardFragsOf(piece);
     for (size_t i = 0; i < frags.size() && i < type.TypeSquares.size(); ++i) {
         int mask = type.TypeSquares[i].Mask;

@@ -64,7 +64,7 @@ int TGame::AfterLaying(int piece, uint32_t now) {
     }
     LastPlaced = piece;
     TIntArray frags = BoardFragsOf(piece);
-    const TComplexFishkaType& type = geo_.CompFishkaTypes[Fishkas[piece].Type];
+    const TComplexFishkaType& type = geo_.TypeOf(Fishkas[piece].Type);
     for (size_t i = 0; i < type.TypeSquares.size(); ++i) {
         int sides = geo_.TwigSideCount(type.TypeSquares[i].Mask);
         if (Mode == pmHard) Level.LevelScore += 1;
@@ -110,7 +110,7 @@ void TGame::PlaceHeld(uint32_t now) {
     if (piece < 0) return;
     TFitResult fit = FitTest(piece);
     HeldFits = fit.Fits;
-    const TComplexFishkaType& type = geo_.CompFishkaTypes[Fishkas[piece].Type];
+    const TComplexFishkaType& type = geo_.TypeOf(Fishkas[piece].Type);
     bool refused = !fit.Fits;
     if (refused) {
         host_.ShowHint(CrossingFlag ? "LHintTransparentTwig" : "LHintMatchingJoints", 3000);

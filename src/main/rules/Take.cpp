@@ -6,7 +6,7 @@
 void TGame::TakeOffBoard(int piece) {
     if (piece < 0 || piece >= static_cast<int>(Fishkas.size())) return;
     const TFishka f = Fishkas[piece];
-    for (const TTypeSquare& sq : geo_.CompFishkaTypes[f.Type].TypeSquares) {
+    for (const TTypeSquare& sq : geo_.TypeOf(f.Type).TypeSquares) {
         TPoint v = geo_.FirstVertex(sq.Frag);
         int frag = geo_.FragForProbe(f.X + v.X - 5, f.Y + v.Y);
         if (frag < 0) {
@@ -60,7 +60,7 @@ bool TGame::TakePiece(int piece, TPoint pointer, uint32_t now) {
         RecomputeGroups();
         LastPlaced = -1;
         // Exactly what laying it gave, so laying and taking back earns nothing.
-        for (const TTypeSquare& sq : geo_.CompFishkaTypes[Fishkas[piece].Type].TypeSquares) {
+        for (const TTypeSquare& sq : geo_.TypeOf(Fishkas[piece].Type).TypeSquares) {
             int sides = geo_.TwigSideCount(sq.Mask);
             if (Mode == pmHard) Level.LevelScore -= 1;
             if (Mode != pmNoLose) Level.LevelScore -= sides;
@@ -114,12 +114,12 @@ void TGame::Rotate(bool forward, TPoint pointer) {
     int start = Fishkas[piece].Type;
     int type = start;
     if (forward) {
-        int next = geo_.FindFishkaType(geo_.CompFishkaTypes[start].RotatesTo);
+        int next = geo_.FindFishkaType(geo_.TypeOf(start).RotatesTo);
         if (next >= 0) type = next;
     } else {
         // Step forward until the next step would come back: the type that turns into this one.
         for (size_t guard = 0; guard < geo_.CompFishkaTypes.size(); ++guard) {
-            int next = geo_.FindFishkaType(geo_.CompFishkaTypes[type].RotatesTo);
+            int next = geo_.FindFishkaType(geo_.TypeOf(type).RotatesTo);
             if (next < 0 || next == start) break;
             type = next;
         }

@@ -57,6 +57,18 @@ int TGame::ClipperFittedType(int frag) const {
     return geo_.FindSingleSquareType(sides);
 }
 
+int TGame::ClipPreviewType(int frag) const {
+    if (frag < 0) return -1;
+    int required = RequiredMaskOf(frag);
+    if (required >= 0) return required;
+    int type = ClipperFittedType(frag);
+    int cover = SquareIndexOfFrag(frag);
+    if (cover < 0 || type < 0) return type;
+    int piece = Level.SquarePiece[cover];
+    if (piece < 0 || SquareCount(piece) != 1 || Fishkas[piece].Type == type) return -1;
+    return type;
+}
+
 void TGame::Clip(TPoint pointer, uint32_t now) {
     if (ClipperCount <= 0) return;
     int x = pointer.X + ClipperHotSpot.X, y = pointer.Y + ClipperHotSpot.Y - 5;
@@ -127,7 +139,7 @@ void TGame::Clip(TPoint pointer, uint32_t now) {
         FindOpenEnds();
         return;
     }
-    const TComplexFishkaType& t = geo_.CompFishkaTypes[type];
+    const TComplexFishkaType& t = geo_.TypeOf(type);
     bool inGhostRect = false;
     for (const TRect& r : Level.GhostRects)
         if (PointInRect(r, Fishkas[piece].X, Fishkas[piece].Y)) inGhostRect = true;
