@@ -1,5 +1,6 @@
 #include "graphics/JpegPNG.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,7 @@ bool JpegToPng(TMemoryStream& jpeg, TMemoryStream& png) {
     std::string error;
     if (!DecodeJpeg(jpeg.Data(), jpeg.Size(), image, error)) return false;
     std::vector<uint8_t> bytes;
-    if (!EncodePng(image, bytes)) return false;
+    if (!EncodePng(image, bytes, PngPacking::Fast)) return false;
     Store(png, std::move(bytes));
     return true;
 }
@@ -55,9 +56,9 @@ bool AlphaToGreyPng(TMemoryStream& png, TMemoryStream& grey) {
     return true;
 }
 
-bool MergeAlphaPng(TMemoryStream& colourPng, TMemoryStream& greyPng, TMemoryStream& result) {
-    TImage image;
-    if (!ReadPng(colourPng, image)) return false;
+namespace {
+
+bool AddGreyAsAlpha(TImage& image, TMemoryStream& greyPng, TMemoryStream& result) {
     int gw = 0, gh = 0;
     std::vector<uint8_t> grey;
     std::string error;
@@ -66,13 +67,27 @@ bool MergeAlphaPng(TMemoryStream& colourPng, TMemoryStream& greyPng, TMemoryStre
     for (int y = 0; y < image.Height && y < gh; ++y) {
         const int n = image.Width < gw ? image.Width : gw;
         const uint8_t* from = &grey[static_cast<size_t>(y) * gw];
-        uint8_t* to = &image.Alpha[static_cast<size_t>(y) * image.Width];
-        std::copy(from, from + n, to);
+        std::copy(from, from + n, &image.Alpha[static_cast<size_t>(y) * image.Width]);
     }
     std::vector<uint8_t> bytes;
-    if (!EncodePng(image, bytes)) return false;
+    if (!EncodePng(image, bytes, PngPacking::Fast)) return false;
     Store(result, std::move(bytes));
     return true;
+}
+
+} // namespace
+
+bool MergeAlphaPng(TMemoryStream& colourPng, TMemoryStream& greyPng, TMemoryStream& result) {
+    TImage image;
+    if (!ReadPng(colourPng, image)) return false;
+    return AddGreyAsAlpha(image, greyPng, result);
+}
+
+bool JoinJpegAndMask(TMemoryStream& jpeg, TMemoryStream& greyPng, TMemoryStream& result) {
+    TImage image;
+    std::string error;
+    if (!DecodeJpeg(jpeg.Data(), jpeg.Size(), image, error)) return false;
+    return AddGreyAsAlpha(image, greyPng, result);
 }
 
 bool SplitPng(TMemoryStream& png, TMemoryStream& jpeg, TMemoryStream& grey, int quality) {

@@ -107,8 +107,8 @@ void TPNGMorf::ConvertEntry(TFileFolder& source, TFileFolder& dest, int index) {
         dest.Add(base + ".aim", ScriptKind, data);
     } else if (ext == "_PNG" || ext == "_PnG") {
         TMemoryStream jpeg = Required(source, base + (ext == "_PNG" ? "._JPG" : "._jpg"));
-        TMemoryStream colour, whole;
-        if (!JpegToPng(jpeg, colour) || !MergeAlphaPng(colour, data, whole)) ConversionFailed(name);
+        TMemoryStream whole;
+        if (!JoinJpegAndMask(jpeg, data, whole)) ConversionFailed(name);
         dest.Add(base + (ext == "_PNG" ? ".PNG" : ".PnG"), ImageKind, whole);
     } else {
         AddOnce(dest, name, kind, data);
@@ -123,7 +123,7 @@ void TPNGMorf::RunScripts(TFileFolder& dest) {
         TImage result = RunImageScript(dest.Read(name).Text(), dest);
         if (result.Empty()) continue;
         std::vector<uint8_t> png;
-        if (!EncodePng(result, png)) ConversionFailed(name);
+        if (!EncodePng(result, png, PngPacking::Fast)) ConversionFailed(name);
         std::string base, ext;
         SplitName(name, base, ext);
         dest.Add(base + ".pNg", ImageKind, TMemoryStream(std::move(png)));

@@ -1,6 +1,8 @@
 #include <png.h>
 
 #include <cstring>
+#include <memory>
+#include <new>
 
 #include "graphics/ImageCodecs.h"
 
@@ -45,15 +47,18 @@ bool FinishRead(png_image& image, uint32_t format, std::vector<uint8_t>& pixels,
     return true;
 }
 
-bool WritePng(png_image& image, const void* pixels, std::vector<uint8_t>& out) {
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels, 0, nullptr)) return false;
-    std::vector<uint8_t> bytes(size);
-    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels, 0, nullptr)) {
+bool WritePng(png_image& image, const void* pixels, PngPacking packing, std::vector<uint8_t>& out) {
+    if (packing == PngPacking::Fast) image.flags |= PNG_IMAGE_FLAG_FAST;
+    // One pass into a buffer of the largest possible size: asking for the size first would
+    // compress everything twice.
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+    std::unique_ptr<uint8_t[]> buffer(new (std::nothrow)
+                                          uint8_t[size]); // not cleared: written over
+    if (!buffer) return false;
+    if (!png_image_write_to_memory(&image, buffer.get(), &size, 0, pixels, 0, nullptr)) {
         return false;
     }
-    bytes.resize(size);
-    out = std::move(bytes);
+    out.assign(buffer.get(), buffer.get() + size);
     return true;
 }
 
@@ -104,7 +109,7 @@ bool DecodePngGrey(const uint8_t* data, size_t size, int& width, int& height,
     return true;
 }
 
-bool EncodePng(const TImage& source, std::vector<uint8_t>& out) {
+bool EncodePng(const TImage& source, std::vector<uint8_t>& out, PngPacking packing) {
     if (source.Empty()) return false;
     png_image image;
     std::memset(&image, 0, sizeof image);
@@ -113,7 +118,7 @@ bool EncodePng(const TImage& source, std::vector<uint8_t>& out) {
     image.height = static_cast<png_uint_32>(source.Height);
     if (!source.HasAlpha) {
         image.format = PNG_FORMAT_BGR;
-        return WritePng(image, source.Bgr.data(), out);
+        return WritePng(image, source.Bgr.data(), packing, out);
     }
     const size_t n = source.PixelCount();
     std::vector<uint8_t> pixels(n * 4);
@@ -122,11 +127,11 @@ bool EncodePng(const TImage& source, std::vector<uint8_t>& out) {
         pixels[i * 4 + 3] = source.Alpha[i];
     }
     image.format = PNG_FORMAT_BGRA;
-    return WritePng(image, pixels.data(), out);
+    return WritePng(image, pixels.data(), packing, out);
 }
 
 bool EncodePngGrey(int width, int height, const std::vector<uint8_t>& grey,
-                   std::vector<uint8_t>& out) {
+                   std::vector<uint8_t>& out, PngPacking packing) {
     if (width <= 0 || height <= 0 || grey.size() < static_cast<size_t>(width) * height) {
         return false;
     }
@@ -136,5 +141,5 @@ bool EncodePngGrey(int width, int height, const std::vector<uint8_t>& grey,
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_GRAY;
-    return WritePng(image, grey.data(), out);
+    return WritePng(image, grey.data(), packing, out);
 }

@@ -34,6 +34,10 @@ TEST(JpegPng, SplitAndMergeGiveTheAlphaBackExactlyAndTheColourNearly) {
     for (size_t i = 0; i < back.Bgr.size(); ++i)
         worst = std::max(worst, std::abs(back.Bgr[i] - original.Bgr[i]));
     EXPECT_LE(worst, 12);
+    // The one-step join used by the preparation gives the very same PNG.
+    TMemoryStream joined;
+    ASSERT_TRUE(JoinJpegAndMask(jpeg, grey, joined));
+    EXPECT_EQ(joined.Bytes(), whole.Bytes());
 }
 
 TEST(JpegPng, DamagedInputReturnsFalseAndLeavesTheOutputsAlone) {

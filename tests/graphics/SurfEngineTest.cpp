@@ -6,6 +6,7 @@
 
 #include "GraphicsTestKit.h"
 #include "archive/GameError.h"
+#include "graphics/DisplaySwitch.h"
 #include "graphics/SurfEngine.h"
 #include "platform/Platform.h"
 
@@ -30,13 +31,16 @@ struct MemoryArchive {
 class FakeDisplay : public IDisplay {
   public:
     explicit FakeDisplay(int bpp) : bpp_(bpp) {}
-    bool Open(int, int bpp, int, bool) override {
+    bool Open(int, int bpp, int, bool fullScreen) override {
+        Opens.push_back(bpp);
+        if (bpp == RefusedDepth || RefuseAll) return false;
         bpp_ = bpp;
+        full_ = fullScreen;
         return open_ = true;
     }
     void Close() override { open_ = false; }
     bool IsOpen() const override { return open_; }
-    bool IsFullScreen() const override { return false; }
+    bool IsFullScreen() const override { return full_; }
     int BitsPerPixel() const override { return bpp_; }
     void Present(const FrameView& frame) override {
         Frames++;
@@ -44,12 +48,16 @@ class FakeDisplay : public IDisplay {
         FirstPixel = *reinterpret_cast<const uint32_t*>(frame.Pixels);
     }
     int Frames = 0;
+    int RefusedDepth = 0;
+    bool RefuseAll = false;
+    std::vector<int> Opens;
     FrameView Last;
     uint32_t FirstPixel = 0;
 
   private:
     int bpp_;
     bool open_ = true;
+    bool full_ = false;
 };
 
 // A 20 x 1 picture whose column k has blue value 10 + k, fully opaque through an alpha plane.
@@ -271,4 +279,28 @@ TEST(SurfEngineDisplay, PresentHandsOverTheFrameAndRecreateRebuildsAtTheNewDepth
     EXPECT_EQ(Pixel16(engine, "Sprite", 0, 0), 0xFFDF);
     engine.PresentFrame();
     EXPECT_EQ(display16.Last.BitsPerPixel, 16);
+}
+
+TEST(SurfEngineDisplay, SwitchFallsBackToSixteenBitsAndStopsWhenNothingOpens) {
+    MemoryArchive first, second;
+    second.Add("pic.png", PngStream(Solid(4, 4, 255, 255, 255)));
+    TSurfEngine engine;
+    FakeDisplay display(32);
+    engine.AttachDisplay(&display, 800, 600);
+    ASSERT_TRUE(engine.CreateBlankSurface("MemorySurface", 800, 600));
+    ASSERT_TRUE(engine.LoadPngSurface(second.Folder, "Sprite", "pic.png"));
+
+    display.RefusedDepth = 32;
+    ASSERT_TRUE(SwitchGameDisplay(engine, display, 32, true, first.Folder, second.Folder));
+    EXPECT_EQ(display.Opens, (std::vector<int>{32, 16}));
+    EXPECT_TRUE(display.IsFullScreen());
+    EXPECT_EQ(engine.BitsPerPixel(), 16);
+    EXPECT_EQ(engine.Record(engine.FindSurface("Sprite")).Surface->BitsPerPixel(), 16);
+
+    display.RefuseAll = true;
+    EXPECT_FALSE(SwitchGameDisplay(engine, display, 32, false, first.Folder, second.Folder));
+    EXPECT_EQ(engine.Display(), nullptr);
+    engine.DrawAlpha("Sprite", "MemorySurface", 0, 0, 255); // released surfaces draw nothing
+    engine.PresentFrame();
+    EXPECT_EQ(display.Frames, 0);
 }

@@ -1,0 +1,232 @@
+// The surface engine against SDL2's own blitter and against plain memory copies, and the
+// image preparation against the bare decoding of the same pictures. Each pair runs side by
+// side in one process, so compare the ratios, not the absolute times.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "archive/FileFolder.h"
+#include "graphics/Blend.h"
+#include "graphics/ImageCodecs.h"
+#include "graphics/PNGMorf.h"
+#include "graphics/SurfEngine.h"
+
+namespace {
+
+// A round sprite: opaque core, soft edge, clear corners, with a little texture in the colour.
+TImage MakeSprite(int size) {
+    TImage image = TImage::Blank(size, size);
+    image.EnsureAlpha(0);
+    const double centre = (size - 1) / 2.0, radius = size / 2.0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            uint8_t* p = image.Pixel(x, y);
+            p[0] = static_cast<uint8_t>(x * 7 + y);
+            p[1] = static_cast<uint8_t>(y * 5 + 40);
+            p[2] = static_cast<uint8_t>((x ^ y) * 3);
+            const double d = std::hypot(x - centre, y - centre) / radius;
+            const double a = d < 0.7 ? 255 : d > 1 ? 0 : 255 * (1 - d) / 0.3;
+            image.Alpha[static_cast<size_t>(y) * size + x] = static_cast<uint8_t>(a);
+        }
+    return image;
+}
+
+struct OurScene {
+    TSurfEngine Engine;
+    TFileFolder Archive = TFileFolder::CreateNew("bench.zxc");
+    explicit OurScene(int size) {
+        std::vector<uint8_t> png;
+        EncodePng(MakeSprite(size), png);
+        Archive.Add("sprite.png", 2, TMemoryStream(std::move(png)));
+        Engine.LoadPngSurface(Archive, "Sprite", "sprite.png");
+        Engine.CreateBlankSurface("MemorySurface", 800, 600);
+        Engine.CreateBlankSurface("Background", 800, 600);
+    }
+};
+
+struct SdlScene {
+    SDL_Surface* Sprite = nullptr;
+    SDL_Surface* Frame = nullptr;
+    explicit SdlScene(int size) {
+        const TImage image = MakeSprite(size);
+        Sprite = SDL_CreateRGBSurfaceWithFormat(0, size, size, 32, SDL_PIXELFORMAT_ARGB8888);
+        for (int y = 0; y < size; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(Sprite->pixels) +
+                                                    y * Sprite->pitch);
+            for (int x = 0; x < size; ++x) {
+                const uint8_t* p = image.Pixel(x, y);
+                row[x] = (uint32_t{image.Alpha[static_cast<size_t>(y) * size + x]} << 24) |
+                         (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
+            }
+        }
+        SDL_SetSurfaceBlendMode(Sprite, SDL_BLENDMODE_BLEND);
+        Frame = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_RGB888);
+    }
+    ~SdlScene() {
+        SDL_FreeSurface(Sprite);
+        SDL_FreeSurface(Frame);
+    }
+};
+
+// Sprites are drawn at a few places so that no single alignment is favoured.
+constexpr int Spots[4][2] = {{10, 20}, {333, 101}, {517, 250}, {91, 311}};
+
+void BM_DrawAlpha_Ours(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    OurScene scene(size);
+    int k = 0;
+    for (auto _ : state) {
+        const auto& spot = Spots[k++ & 3];
+        scene.Engine.DrawAlpha("Sprite", "MemorySurface", spot[0], spot[1], 255);
+    }
+    state.SetItemsProcessed(state.iterations() * size * size);
+}
+
+void BM_DrawAlpha_Sdl(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    SdlScene scene(size);
+    int k = 0;
+    for (auto _ : state) {
+        const auto& spot = Spots[k++ & 3];
+        SDL_Rect to{spot[0], spot[1], size, size};
+        SDL_BlitSurface(scene.Sprite, nullptr, scene.Frame, &to);
+    }
+    state.SetItemsProcessed(state.iterations() * size * size);
+}
+
+// The same blit with the portable scalar rule, to show what the vector kernels add.
+void BM_DrawAlpha_OursScalarRule(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    OurScene scene(size);
+    const SurfaceRecord& sprite = scene.Engine.Record(scene.Engine.FindSurface("Sprite"));
+    TSurface& frame = *scene.Engine.FindPixels("MemorySurface");
+    const TBlendSetup setup = TBlendSetup::For32(255, 0, 0, nullptr);
+    int k = 0;
+    for (auto _ : state) {
+        const auto& spot = Spots[k++ & 3];
+        for (int y = 0; y < size; ++y) {
+            BlendRow32Scalar(reinterpret_cast<uint32_t*>(frame.Row(spot[1] + y)) + spot[0],
+                             reinterpret_cast<const uint32_t*>(sprite.Surface->Row(y)),
+                             &sprite.Mask[static_cast<size_t>(y) * size], size, setup);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * size * size);
+}
+
+void BM_DrawAlphaTinted_Ours(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    OurScene scene(size);
+    int k = 0;
+    for (auto _ : state) {
+        const auto& spot = Spots[k++ & 3];
+        scene.Engine.DrawAlpha("Sprite", "MemorySurface", spot[0], spot[1], 128, std::nullopt,
+                               0x0040C0FF, 100);
+    }
+    state.SetItemsProcessed(state.iterations() * size * size);
+}
+
+void BM_DrawAlphaTinted_Sdl(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    SdlScene scene(size);
+    SDL_SetSurfaceAlphaMod(scene.Sprite, 128);
+    SDL_SetSurfaceColorMod(scene.Sprite, 0xFF, 0xC0, 0x40);
+    int k = 0;
+    for (auto _ : state) {
+        const auto& spot = Spots[k++ & 3];
+        SDL_Rect to{spot[0], spot[1], size, size};
+        SDL_BlitSurface(scene.Sprite, nullptr, scene.Frame, &to);
+    }
+    state.SetItemsProcessed(state.iterations() * size * size);
+}
+
+void BM_CopyFrame_Ours(benchmark::State& state) {
+    OurScene scene(8);
+    for (auto _ : state) {
+        scene.Engine.CopySurface("Background", "MemorySurface", std::nullopt, 0, 0);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * 800 * 600 * 4);
+}
+
+void BM_CopyFrame_Memcpy(benchmark::State& state) {
+    std::vector<uint8_t> from(800 * 600 * 4, 1), to(800 * 600 * 4);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * 800 * 600 * 4);
+}
+
+// A shipped archive of 100 pictures: 50 JPEG + grey mask pairs of 96 x 96.
+struct ShippedArchive {
+    std::string Folder;
+    std::string Path;
+    std::vector<std::vector<uint8_t>> Jpegs, Greys;
+    ShippedArchive() {
+        Folder = (std::filesystem::temp_directory_path() /
+                  ("quorrel-bench-" + std::to_string(::getpid())))
+                     .string();
+        std::filesystem::create_directories(Folder);
+        Path = Folder + "/shipped.zxc";
+        TFileFolder archive = TFileFolder::CreateNew(Path);
+        for (int i = 0; i < 50; ++i) {
+            TImage sprite = MakeSprite(96);
+            for (auto& b : sprite.Bgr)
+                b = static_cast<uint8_t>(b + i * 3);
+            std::vector<uint8_t> jpeg, grey;
+            EncodeJpeg(sprite, 90, jpeg);
+            EncodePngGrey(96, 96, sprite.Alpha, grey);
+            archive.Add("pic" + std::to_string(i) + "._JPG", 2, TMemoryStream(jpeg));
+            archive.Add("pic" + std::to_string(i) + "._PNG", 2, TMemoryStream(grey));
+            Jpegs.push_back(std::move(jpeg));
+            Greys.push_back(std::move(grey));
+        }
+        archive.Write();
+    }
+    ~ShippedArchive() { std::filesystem::remove_all(Folder); }
+};
+
+void BM_Prepare100_Ours(benchmark::State& state) {
+    ShippedArchive shipped;
+    TPNGMorf morf;
+    for (auto _ : state)
+        morf.ConvertArchive(shipped.Path, shipped.Folder + "/prepared.zxc");
+}
+
+void BM_Prepare100_DecodeOnly(benchmark::State& state) {
+    ShippedArchive shipped;
+    for (auto _ : state) {
+        for (size_t i = 0; i < shipped.Jpegs.size(); ++i) {
+            TImage image;
+            std::string error;
+            DecodeJpeg(shipped.Jpegs[i].data(), shipped.Jpegs[i].size(), image, error);
+            int w = 0, h = 0;
+            std::vector<uint8_t> grey;
+            DecodePngGrey(shipped.Greys[i].data(), shipped.Greys[i].size(), w, h, grey, error);
+            benchmark::DoNotOptimize(image.Bgr.data());
+            benchmark::DoNotOptimize(grey.data());
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_DrawAlpha_Ours)->Arg(64)->Arg(256);
+BENCHMARK(BM_DrawAlpha_Sdl)->Arg(64)->Arg(256);
+BENCHMARK(BM_DrawAlpha_OursScalarRule)->Arg(64)->Arg(256);
+BENCHMARK(BM_DrawAlphaTinted_Ours)->Arg(64)->Arg(256);
+BENCHMARK(BM_DrawAlphaTinted_Sdl)->Arg(64)->Arg(256);
+BENCHMARK(BM_CopyFrame_Ours);
+BENCHMARK(BM_CopyFrame_Memcpy);
+BENCHMARK(BM_Prepare100_Ours)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Prepare100_DecodeOnly)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
