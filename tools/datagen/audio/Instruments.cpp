@@ -157,7 +157,7 @@ XmInstrument MakeFlute() {
     // Breath: band-passed noise that rises with the tone and is gone before the loop.
     auto breath = [noise = Noise(901),
                    band = Biquad::BandPass(16744, 2500, 0.7)](double t) mutable {
-        return 0.25 * std::min(1.0, t / 200.0) * band.Process(noise.Next());
+        return 0.12 * std::min(1.0, t / 200.0) * band.Process(noise.Next());
     };
     ins.Sample =
         LoopedSample("flute", 64, 2048, 8, {{1, 1.0}, {2, 0.2}, {3, 0.08}, {4, 0.03}}, breath);
