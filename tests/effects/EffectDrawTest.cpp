@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
 
 #include "EffectTestKit.h"
 #include "archive/Random.h"
-#include "graphics/ImageCodecs.h"
 #include "main/effects/EffectRuntime.h"
 
 namespace {
@@ -110,24 +108,6 @@ TEST(DrawEffects, OpacityTintOrderAndWhatIsLeftOut) {
     const uint32_t t = s.Px(400, 10);
     EXPECT_GT(t & 0xFF, 200u);      // blue
     EXPECT_LT((t >> 8) & 0xFF, 8u); // hardly any green
-}
-
-// Renders a scene to a PNG for looking at; the path is printed.
-void SaveFrame(TSurfEngine& engine, const std::string& name) {
-    TSurface* s = engine.FindPixels("MemorySurface");
-    TImage image = TImage::Blank(800, 600);
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) {
-            const uint32_t p = reinterpret_cast<const uint32_t*>(s->Row(y))[x];
-            uint8_t* out = image.Pixel(x, y);
-            out[0] = p & 0xFF, out[1] = (p >> 8) & 0xFF, out[2] = (p >> 16) & 0xFF;
-        }
-    std::vector<uint8_t> png;
-    ASSERT_TRUE(EncodePng(image, png));
-    const std::string path = ::testing::TempDir() + name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-    std::printf("screenshot: %s\n", path.c_str());
 }
 
 int LitPixels(TSurfEngine& engine, TRect r) {

@@ -1,9 +1,14 @@
 #pragma once
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "graphics/ImageCodecs.h"
 #include "graphics/SurfEngine.h"
 #include "graphics/Surface.h"
 #include "main/effects/EffectPieces.h"
@@ -70,4 +75,22 @@ inline std::unique_ptr<TSurfEngine> FrameEngine() {
     auto engine = std::make_unique<TSurfEngine>(32);
     engine->CreateBlankSurface("MemorySurface", 800, 600);
     return engine;
+}
+
+// Renders a scene to a PNG for looking at; the path is printed.
+inline void SaveFrame(TSurfEngine& engine, const std::string& name) {
+    TSurface* s = engine.FindPixels("MemorySurface");
+    TImage image = TImage::Blank(800, 600);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            const uint32_t p = reinterpret_cast<const uint32_t*>(s->Row(y))[x];
+            uint8_t* out = image.Pixel(x, y);
+            out[0] = p & 0xFF, out[1] = (p >> 8) & 0xFF, out[2] = (p >> 16) & 0xFF;
+        }
+    std::vector<uint8_t> png;
+    ASSERT_TRUE(EncodePng(image, png));
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    std::printf("screenshot: %s\n", path.c_str());
 }
