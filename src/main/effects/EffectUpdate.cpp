@@ -98,22 +98,18 @@ void TEffectList::UpdateOne(EffectRecord& e, uint32_t now32, const TSurfEngine& 
 }
 
 bool TEffectList::RemoveDead() {
-    bool changed = false;
     std::vector<int> released;
-    std::vector<EffectRecord> alive;
-    alive.reserve(effects_.size());
-    for (EffectRecord& e : effects_) {
-        if (e.State != esDead) {
-            alive.push_back(std::move(e));
-        } else if (e.FishkaUnderEffect >= 0) {
-            released.push_back(e.FishkaUnderEffect);
-            changed = true;
-        }
+    bool anyDead = false;
+    for (const EffectRecord& e : effects_) {
+        if (e.State != esDead) continue;
+        anyDead = true;
+        if (e.FishkaUnderEffect >= 0) released.push_back(e.FishkaUnderEffect);
     }
-    effects_.swap(alive);
+    if (!anyDead) return false;
+    std::erase_if(effects_, [](const EffectRecord& e) { return e.State == esDead; });
     for (int piece : released)
         ReleasePiece(piece);
-    return changed;
+    return !released.empty();
 }
 
 bool TEffectList::UpdateEffects(uint32_t now, const TSurfEngine& surfaces) {
