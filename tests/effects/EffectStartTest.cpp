@@ -144,6 +144,13 @@ TEST(StartEffectType, BurstFanSpreadsAroundItsDirection) {
     EXPECT_EQ(r.list[4].VelocityY, 0);
 }
 
+TEST(StartEffectType, RunawayCountsAreBounded) {
+    Runtime r("[effecttype] Slip\n[roundcloneeffect]\n[roundnum] 2000000000\n"
+              "[sparkcloneeffect]\n[sparknum] 2000000000\n");
+    r.rt.StartEffect("Slip", {}, -1, -1, 0);
+    EXPECT_EQ(r.list.Count(), 2 * 4096);
+}
+
 TEST(StartEffectType, PlainEffectAnchorsOnPiecesAndPointer) {
     Runtime r("[effecttype] Jump create\n[effect]\n[surfname] %Fishka1\n"
               "[fishkaundereffect] %fishka1\n[shiftx] %fishka1center\n[shifty] %fishka1\n"

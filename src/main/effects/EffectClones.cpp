@@ -1,5 +1,6 @@
 #include "main/effects/EffectClones.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -8,6 +9,9 @@
 
 namespace {
 constexpr double Pi = std::numbers::pi;
+// A typing slip in a count ("[roundnum] 100000000") must not take the game's memory; no ring
+// or burst of the game comes near this.
+constexpr int MaxClones = 4096;
 int RoundEven(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
@@ -15,14 +19,15 @@ int RoundEven(double v) {
 
 void AddRoundClones(TEffectList& list, const RingTemplate& t, const std::string& effectName,
                     uint32_t now) {
-    for (int k = 1; k <= t.Count; ++k) {
+    const int count = std::min(t.Count, MaxClones);
+    for (int k = 1; k <= count; ++k) {
         const int i = list.AddEffect(t.SurfName, t.TimeToLive, t.Clipper, t.Wait, -1,
                                      t.TransChangeTime, t.TransEnd, t.TransBegin, now);
         list.SetBasePoint(i, t.CenterX, t.CenterY);
         list.SetFrames(i, t.FramesNumber, t.FrameTime, now);
         list.SetMotion(i, 0, 0, t.Angle, t.TimeToMove, t.Direction, t.RadiusA, t.RadiusB);
         EffectRecord& e = list[i];
-        e.StartAngle = (k - 1) * 2 * Pi / t.Count;
+        e.StartAngle = (k - 1) * 2 * Pi / count;
         e.TypeName = effectName;
         list.SetMoveType(i, tcSinus, mtRound);
         e.Follow = t.Follow;
@@ -37,7 +42,8 @@ void AddSparkClones(TEffectList& list, const BurstTemplate& t, const std::string
     const double b = v > 0 ? std::acos(t.VecY / v) : 0;
     const double sx = t.VecX < 0 ? -1 : 1, sy = t.VecY < 0 ? -1 : 1;
     const double m = t.Angle;
-    for (int k = 1; k <= t.Count; ++k) {
+    const int count = std::min(t.Count, MaxClones);
+    for (int k = 1; k <= count; ++k) {
         const int i = list.AddEffect(t.SurfName, t.TransChangeTime, t.Clipper, 0, -1,
                                      t.TransChangeTime, t.TransEnd, t.TransBegin, now);
         list.SetBasePoint(i, t.OriginX, t.OriginY);
@@ -45,8 +51,8 @@ void AddSparkClones(TEffectList& list, const BurstTemplate& t, const std::string
         double angle = 0;
         if (t.RandomAngle)
             angle = -Pi / 2 - m / 2 + b + m * random.NextReal();
-        else if (t.Count > 1)
-            angle = -Pi / 2 - m / 2 + b + m * (k - 1) / (t.Count - 1);
+        else if (count > 1)
+            angle = -Pi / 2 - m / 2 + b + m * (k - 1) / (count - 1);
         list.SetVelocity(i, std::cos(angle) * sx * v, std::sin(angle) * sy * v, t.GravityX,
                          t.GravityY);
         EffectRecord& e = list[i];
