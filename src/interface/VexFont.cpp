@@ -91,6 +91,23 @@ TVexFont* TVexFontEngine::FirstFont() const {
     return FVexObjects.empty() ? nullptr : dynamic_cast<TVexFont*>(FVexObjects[0].get());
 }
 
+const TVexCharSet* TVexFontEngine::FindCharSet(const std::string& font,
+                                               const std::string& charSet) const {
+    const TVexFont* f = FindFont(font);
+    if (!f) return nullptr;
+    const int index = f->FindCharSet(charSet);
+    return index < 0 ? nullptr : &f->CharSets[index];
+}
+
+std::vector<std::string> TVexFontEngine::GlyphPictures() const {
+    std::vector<std::string> names;
+    for (const auto& o : FVexObjects)
+        if (const auto* f = dynamic_cast<const TVexFont*>(o.get()))
+            for (const TVexCharSet& set : f->CharSets)
+                if (!set.Picture.empty()) names.push_back(set.Picture);
+    return names;
+}
+
 void TVexFontEngine::LoadFonts(TMemoryStream& stream) {
     LoadFontsText(stream.ReadRest());
 }

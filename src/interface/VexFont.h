@@ -47,4 +47,9 @@ class TVexFontEngine : public TVexEngine {
     TVexFont& AddFont();
     TVexFont* FindFont(const std::string& name) const;
     TVexFont* FirstFont() const;
+    // What the host's DrawText draws with: the char set of the named font, or nullptr when
+    // either is unknown (then nothing is drawn).
+    const TVexCharSet* FindCharSet(const std::string& font, const std::string& charSet) const;
+    // Every glyph picture of every font, in font and char set order, for the surface catalogue.
+    std::vector<std::string> GlyphPictures() const;
 };

@@ -11,6 +11,8 @@ class IVexGraphic {
     virtual ~IVexGraphic() = default;
     // The named picture, top-left corner at the screen point, full opacity.
     virtual void Draw(const std::string& picture, int x, int y) = 0;
+    // The part of the picture inside the source rectangle, its top-left corner at the point.
+    virtual void DrawRect(const std::string& picture, const TRect& source, int x, int y) = 0;
     // The picture's shape filled with the colour (0x00BBGGRR).
     virtual void DrawColored(const std::string& picture, uint32_t colour, int x, int y) = 0;
     virtual void DrawString(int x, int y, const std::string& text) = 0;

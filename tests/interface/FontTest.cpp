@@ -30,6 +30,11 @@ TEST(FontLoading, ReadsNamesHeightsAndCharSets) {
     EXPECT_EQ(small->FindCharSet("russian"), -1);
     EXPECT_EQ(fonts.FindFont("Big")->Height, 0); // file fonts start at 0
     EXPECT_EQ(fonts.FirstFont(), small);
+    EXPECT_EQ(fonts.GlyphPictures(), (std::vector<std::string>{"SmallE", "SmallR"}));
+    ASSERT_NE(fonts.FindCharSet("Small", "EASTEUROPE"), nullptr);
+    EXPECT_EQ(fonts.FindCharSet("Small", "EASTEUROPE")->Metric[2], 12);
+    EXPECT_EQ(fonts.FindCharSet("Small", "GREEK"), nullptr);
+    EXPECT_EQ(fonts.FindCharSet("Nope", "EASTEUROPE"), nullptr);
 }
 
 TEST(FontLoading, LineWithoutNameReusesThePreviousName) {

@@ -44,6 +44,9 @@ class TRecordingGraphic : public IVexGraphic {
     void Draw(const std::string& picture, int x, int y) override {
         Calls.push_back({"Draw", picture, x, y, 0});
     }
+    void DrawRect(const std::string& picture, const TRect&, int x, int y) override {
+        Calls.push_back({"DrawRect", picture, x, y, 0});
+    }
     void DrawColored(const std::string& picture, uint32_t colour, int x, int y) override {
         Calls.push_back({"DrawColored", picture, x, y, colour});
     }
