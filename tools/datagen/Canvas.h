@@ -19,8 +19,6 @@ class TCanvas {
 
     // Straight (not premultiplied) RGBA bytes, row after row.
     std::vector<uint8_t> Rgba() const;
-    // Sets every pixel's colour to white keeping its alpha (glyph pictures are tinted by the game).
-    void WhitenKeepingAlpha();
 
   private:
     int width_;
@@ -28,3 +26,7 @@ class TCanvas {
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };
+
+// Gives fully transparent pixels near visible ones the colour of their neighbours (the alpha
+// stays 0), so a lossy colour picture has no hard edges where the mask fades.
+void BleedIntoTransparency(int width, int height, std::vector<uint8_t>& rgba);

@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
             WriteImages(game, options.Images + "/game");
             WriteImages(squares, options.Images + "/squares");
         }
-        WriteArchive(options.Out + "/game/game.zxc", ToShippedForm(game.Entries()));
-        WriteArchive(options.Out + "/levels/squares.zxc", ToShippedForm(squares.Entries()));
+        WriteShippedArchive(options.Out + "/game/game.zxc", game.Entries());
+        WriteShippedArchive(options.Out + "/levels/squares.zxc", squares.Entries());
         WriteLanguages(options.Data, options.Out);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorrel-datagen: %s\n", e.what());

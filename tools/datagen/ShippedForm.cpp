@@ -4,29 +4,23 @@
 
 #include "archive/FileFolder.h"
 #include "archive/MemoryStream.h"
+#include "graphics/PNGMorf.h"
 
 namespace {
 
-bool EndsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
+// The quality the game's own preparation uses.
+constexpr int JpegQuality = 90;
 
 } // namespace
 
-std::vector<TContentEntry> ToShippedForm(const std::vector<TContentEntry>& entries) {
-    std::vector<TContentEntry> shipped;
-    for (const TContentEntry& e : entries) {
-        TContentEntry out = e;
-        if (EndsWith(e.Name, ".aim")) out.Name = FileBase(e.Name) + "._aim";
-        shipped.push_back(std::move(out));
-    }
-    return shipped;
-}
-
-void WriteArchive(const std::string& path, const std::vector<TContentEntry>& entries) {
+void WriteShippedArchive(const std::string& path, const std::vector<TContentEntry>& entries) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    TFileFolder folder = TFileFolder::CreateNew(path);
+    // The whole form lives only in memory; nothing is written under this name.
+    TFileFolder whole = TFileFolder::CreateNew(path + ".whole");
     for (const TContentEntry& e : entries)
-        folder.Add(e.Name, e.Kind, TMemoryStream(e.Bytes));
-    folder.Write();
+        whole.Add(e.Name, e.Kind, TMemoryStream(e.Bytes));
+    TFileFolder shipped = TFileFolder::CreateNew(path);
+    TPNGMorf morf(JpegQuality);
+    morf.ConvertEntries(whole, shipped);
+    shipped.Write();
 }

@@ -4,12 +4,8 @@
 
 #include "ContentArchive.h"
 
-// Turns the entries of an archive into the form the game ships: image scripts ".aim" become
-// "._aim", which the game's preparation turns back at first start. Whole images ("<base>.PNG")
-// are to be split into a "._JPG" colour picture and a "._PNG" mask by the game's own
-// preparation engine run in the building direction; until that engine is part of the game they
-// ship whole, which the preparation copies unchanged.
-std::vector<TContentEntry> ToShippedForm(const std::vector<TContentEntry>& entries);
-
-// Writes entries as an archive at path, creating its folder.
-void WriteArchive(const std::string& path, const std::vector<TContentEntry>& entries);
+// Writes an archive in the form the game ships, made by the game's own preparation engine run
+// in the building direction: every whole image "<base>.PNG" is split into a JPEG colour picture
+// "<base>._JPG" and a grey mask "<base>._PNG", image scripts ".aim" become "._aim", everything
+// else is kept as it is. The game's first start turns it back. Creates the archive's folder.
+void WriteShippedArchive(const std::string& path, const std::vector<TContentEntry>& entries);

@@ -3,7 +3,7 @@
 file(GLOB datagen_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(quorrel-datagen ${datagen_sources})
 target_include_directories(quorrel-datagen PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(quorrel-datagen PRIVATE q_archive PkgConfig::CAIRO PkgConfig::FREETYPE
+target_link_libraries(quorrel-datagen PRIVATE q_archive q_graphics PkgConfig::CAIRO PkgConfig::FREETYPE
                       PNG::PNG)
 if(TARGET datagen_audio)
     target_link_libraries(quorrel-datagen PRIVATE datagen_audio)
