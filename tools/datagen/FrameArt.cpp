@@ -109,13 +109,6 @@ void BumperChannel(cairo_t* cr) {
     cairo_rectangle(cr, 610, 481, 185, 10);
     SetColor(cr, Palette::Night);
     cairo_fill(cr);
-    CarvedText(cr, "away", 760, 420, 11, false, Palette::Stone);
-    cairo_move_to(cr, 776, 424);
-    cairo_line_to(cr, 786, 418);
-    cairo_line_to(cr, 776, 412);
-    SetColor(cr, Palette::Stone);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
 }
 
 // The feed: a long channel along the bottom, its belt slot at rows 587 to 594.

@@ -157,13 +157,13 @@ void Boulder(cairo_t* cr, double x, double y, double w, double h, uint32_t seed)
     for (int i = 0; i < 3; ++i) {
         double px = x + w * (0.25 + Hash01(seed, i, 31) * 0.5), py = y + h * 0.3;
         cairo_move_to(cr, px, py);
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < 3; ++k) {
             px += (Hash01(seed, i * 9 + k, 32) - 0.5) * 10;
-            py += h * 0.09;
+            py += h * 0.06;
             cairo_line_to(cr, px, py);
         }
-        SetColor(cr, Palette::StoneDeep, 0.6);
-        cairo_set_line_width(cr, 1.3);
+        SetColor(cr, Palette::StoneDeep, 0.3);
+        cairo_set_line_width(cr, 1.0);
         cairo_stroke(cr);
     }
     cairo_restore(cr);
@@ -196,7 +196,7 @@ void Stump(cairo_t* cr, double x, double y, double w, double h, uint32_t seed) {
     cairo_curve_to(cr, cx + half * 1.2, base - h * 0.2, cx + half * 1.05, top + h * 0.3, cx + half,
                    top);
     cairo_close_path(cr);
-    FillMaterial(cr, TMaterial::Wood, seed, 1.2);
+    FillMaterial(cr, TMaterial::Bark, seed, 1.2);
     cairo_save(cr);
     cairo_clip_preserve(cr);
     cairo_pattern_t* p = cairo_pattern_create_linear(cx - half * 1.3, 0, cx + half * 1.3, 0);

@@ -155,12 +155,13 @@ void AddDialogPanel(TContentArchive& game) {
     SetColor(cr, Palette::BarkDark);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
-    StonePlate(cr, 12, 12, DialogWidth - 24, DialogHeight - 24, 10, 302);
+    StonePlate(cr, 12, 12, DialogWidth - 24, DialogHeight - 24, 10, 302, TMaterial::DarkStone);
     cairo_save(cr);
     RoundedRect(cr, 12, 12, DialogWidth - 24, DialogHeight - 24, 10);
     cairo_clip(cr);
+    // dark enough for light lettering
     cairo_rectangle(cr, 12, 12, DialogWidth - 24, DialogHeight - 24);
-    SetColor(cr, Palette::StoneDeep, 0.35);
+    SetColor(cr, Palette::Night, 0.45);
     cairo_fill(cr);
     MossTufts(cr, 12, 12, DialogWidth - 24, 10, 40, 303);
     cairo_restore(cr);

@@ -112,6 +112,30 @@ void AddTreeLayers(TContentArchive& squares) {
     squares.AddImage("L3Trees.png", "L3Trees.png", c);
 }
 
+// A fern frond: a curving stem with leaflets shrinking towards the tip.
+void Frond(cairo_t* cr, double x, double y, double angle, double len, unsigned seed) {
+    const double bend = 0.012 * (Hash01(seed) - 0.5) + 0.008;
+    double px = x, py = y, a = angle;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int k = 0; k < 14; ++k) {
+        const double step = len / 14;
+        const double nx = px + std::cos(a) * step, ny = py + std::sin(a) * step;
+        cairo_move_to(cr, px, py);
+        cairo_line_to(cr, nx, ny);
+        SetColor(cr, Palette::MossDark);
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
+        const double size = 9 * (1 - k / 15.0) + 2;
+        if (k > 0) {
+            DrawLeaf(cr, nx, ny, a - 1.1, size, Palette::Leaf.Mix(Palette::MossLight, 0.2));
+            DrawLeaf(cr, nx, ny, a + 1.1, size, Palette::Leaf);
+        }
+        px = nx;
+        py = ny;
+        a += bend * 2.5;
+    }
+}
+
 // Board pictures: their opaque pixels block the squares beneath them.
 void AddBoardPictures(TContentArchive& squares) {
     {
@@ -134,12 +158,10 @@ void AddBoardPictures(TContentArchive& squares) {
         Landscape::Brambles(c.Cr(), 4, 4, 152, 74, 74);
         squares.AddImage("Brambles.png", "Brambles.png", c);
     }
-    TCanvas c(120, 40);
+    TCanvas c(120, 48);
     cairo_t* cr = c.Cr();
-    for (int i = 0; i < 7; ++i)
-        DrawLeaf(cr, 8 + i * 16, 36, -1.2 - Hash01(75, i) * 0.7, 26, Palette::Leaf);
-    for (int i = 0; i < 6; ++i)
-        DrawLeaf(cr, 16 + i * 16, 38, -1.9 + Hash01(76, i) * 0.5, 20, Palette::MossLight);
+    for (int i = 0; i < 5; ++i)
+        Frond(cr, 16 + i * 22, 47, -M_PI / 2 + (i - 2) * 0.3, 40, 90 + i);
     squares.AddImage("Ferns.png", "Ferns.png", c);
 }
 

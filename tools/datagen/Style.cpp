@@ -75,6 +75,9 @@ TMaterialLook Look(TMaterial m) {
         return {Palette::StoneDeep, Palette::StoneDark, Palette::Stone, 11.0, 1.0};
     case TMaterial::Wood:
         return {Palette::BarkDark, Palette::Bark, Palette::BarkLight, 5.0, 8.0};
+    case TMaterial::Bark:
+        return {Palette::BarkDark, Palette::Bark.Mix(Palette::StoneDark, 0.3), Palette::BarkLight,
+                4.0, 0.15};
     case TMaterial::Moss:
         return {Palette::MossDark, Palette::Moss, Palette::MossLight, 3.0, 1.0};
     }

@@ -44,8 +44,9 @@ double Fbm(double x, double y, uint32_t seed, int octaves = 4);
 // A small deterministic hash in 0..1.
 double Hash01(uint32_t a, uint32_t b = 0, uint32_t c = 0);
 
-// Fills the current path (kept) with a textured material: stone, wood or moss.
-enum class TMaterial { Stone, DarkStone, Wood, Moss };
+// Fills the current path (kept) with a textured material: stone, planed wood (grain along x),
+// standing bark (furrows along y) or moss.
+enum class TMaterial { Stone, DarkStone, Wood, Bark, Moss };
 void FillMaterial(cairo_t* cr, TMaterial material, uint32_t seed, double scale = 1.0);
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
