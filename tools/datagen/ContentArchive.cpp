@@ -23,8 +23,10 @@ std::string FileBase(const std::string& file) {
 }
 
 void TContentArchive::Append(TContentEntry entry) {
-    // The shipped names carry "._JPG" where the whole image has ".PNG": keep room for it.
-    if (entry.Name.size() + 1 > MaxEntryName)
+    // A whole image "<base>.PNG" ships as "<base>._JPG": keep room for the longer name.
+    const bool wholeImage =
+        entry.Name.size() > 4 && entry.Name.substr(entry.Name.size() - 4) == ".PNG";
+    if (entry.Name.size() + (wholeImage ? 1 : 0) > MaxEntryName)
         throw std::runtime_error("archive entry name too long: " + entry.Name);
     for (const TContentEntry& e : entries_)
         if (SameText(e.Name, entry.Name))

@@ -22,6 +22,9 @@
 #include "SceneryArt.h"
 #include "ShippedForm.h"
 #include "archive/SafeFile.h"
+#ifdef QUORREL_DATAGEN_AUDIO
+#include "datagen/audio/AudioContent.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -55,6 +58,11 @@ TContentArchive BuildGameArchive(const std::string& data) {
     AddMenuArt(game);
     AddFonts(game);
     DataFolder::AddScripts(game, data + "/aim/game");
+#ifdef QUORREL_DATAGEN_AUDIO
+    // "musics.dat", "sounds.dat", the music modules and the sound effects
+    for (AudioEntry& entry : AudioEntries())
+        game.AddData(entry.Name, std::move(entry.Bytes));
+#endif
     DataFolder::AddFilesAsIs(game, data + "/game");
     game.AddData("surfaces.dat", game.SurfacesList());
     return game;
