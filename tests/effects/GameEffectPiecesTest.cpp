@@ -2,7 +2,8 @@
 
 #include "EffectTestKit.h"
 #include "archive/Random.h"
-#include "main/effects/GameEffects.h"
+#include "main/effects/EffectRuntime.h"
+#include "main/effects/GameEffectPieces.h"
 #include "main/rules/Game.h"
 
 namespace {
@@ -69,40 +70,38 @@ TEST(GameEffectPieces, PictureCentreAndFlag) {
     EXPECT_FALSE(w.game.Fishkas[plain].EffectAttached);
 }
 
-// The main form's view: rules start effects at pieces, the tick retires them and hands the
-// pieces back to the board layer, the level's rain falls by the level's name.
-TEST(GameEffects, FromTheRulesToTheFrame) {
+// As the main form joins them: rules start effects at pieces, the tick retires them and hands
+// the pieces back to the board layer, the level's rain falls by the level's name.
+TEST(GameEffectPieces, FromTheRulesToTheFrame) {
     World w;
     auto engine = FrameEngine();
     AddSprite(*engine, "12.png", 40, 30, 0x00FF00);
-    TGameEffects fx(*engine, w.game, w.random);
-    EXPECT_EQ(&fx.List(), &EffectListOf(*engine));
-    std::vector<std::string> sounds;
-    fx.SetPlaySound([&](const std::string& s) { sounds.push_back(s); });
-    fx.Types().LoadFromText("[effecttype] ConnectLink create\n[effect]\n[surfname] %Fishka1\n"
-                            "[fishkaundereffect] %fishka1\n[shiftx] %fishka1\n"
-                            "[shifty] %fishka1\n[timetolive] 500\n[transbegin] 255\n"
-                            "[transend] 255\n[playsound] Lay.wav\n"
-                            "[effecttype] Drizzle\n[effect]\n[raineffect]\n[rainwidth] 10\n"
-                            "[rainheight] 10\n[rainspeed] 100\n[rainbornevery] 10\n"
-                            "[raintimetowork] 1000\n",
-                            0);
+    TEffectList& list = EffectListOf(*engine);
+    list.SetPieces(&w.pieces);
+    TEffectTypes types;
+    TEffectRuntime rt(types, list, w.random);
+    types.LoadFromText("[effecttype] ConnectLink create\n[effect]\n[surfname] %Fishka1\n"
+                       "[fishkaundereffect] %fishka1\n[shiftx] %fishka1\n[shifty] %fishka1\n"
+                       "[timetolive] 500\n[transbegin] 255\n[transend] 255\n"
+                       "[effecttype] Drizzle\n[effect]\n[raineffect]\n[rainwidth] 10\n"
+                       "[rainheight] 10\n[rainspeed] 100\n[rainbornevery] 10\n"
+                       "[raintimetowork] 1000\n",
+                       0);
     const int piece = w.Add(fsOnBoard, 100, 1200);
-    fx.StartEffect("ConnectLink", {}, piece, -1, 10);
+    rt.StartEffect("ConnectLink", {}, piece, -1, 10);
     EXPECT_TRUE(w.game.Fishkas[piece].EffectAttached);
-    EXPECT_EQ(sounds, std::vector<std::string>{"Lay.wav"});
     w.game.MapScroll = 1100; // the map scrolls: the piece's copy rides along
-    fx.FollowMapScroll();
-    fx.Draw(20);
+    list.FollowPieces();
+    list.DrawEffects(*engine, w.game.MapScroll - 245, 20);
     EXPECT_EQ(FramePixel(*engine, 100, 1200 + 245 - 1100 + 5), 0x00FF00u);
-    EXPECT_FALSE(fx.Update(100));
-    EXPECT_TRUE(fx.Update(510));
+    EXPECT_FALSE(list.UpdateEffects(100, *engine));
+    EXPECT_TRUE(list.UpdateEffects(510, *engine));
     EXPECT_FALSE(w.game.Fishkas[piece].EffectAttached);
 
     w.game.Level.RainEffect = "Drizzle";
-    fx.LevelStarted(2000);
-    fx.RunLevelEffect(2011);
-    EXPECT_EQ(fx.List().Count(), 1);
+    rt.RestartEffectTypes(2000); // the level starts
+    rt.RunLevelEffect(w.game.Level.RainEffect, 2011);
+    EXPECT_EQ(list.Count(), 1);
 }
 
 } // namespace
