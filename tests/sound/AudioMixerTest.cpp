@@ -178,6 +178,34 @@ TEST(AudioMixerTest, OtherRatesAreResampledToTheOutputRate) {
     EXPECT_EQ(out[2 * 2210], 0); // 0.1 s at 22050 Hz is 2205 frames
 }
 
+TEST(AudioMixerTest, ChunksMayComeInAnyOrderAndUnknownOnesAreSkipped) {
+    using namespace wavbytes;
+    std::vector<uint8_t> wav;
+    Tag(wav, "RIFF");
+    Put(wav, 0, 4); // a size the reader does not rely on
+    Tag(wav, "WAVE");
+    Tag(wav, "LIST");
+    Put(wav, 3, 4);
+    wav.insert(wav.end(), {'a', 'b', 'c', 0}); // odd size, padded to even
+    Tag(wav, "data");
+    Put(wav, 20, 4);
+    for (int i = 0; i < 10; ++i)
+        Put(wav, 2000, 2);
+    Tag(wav, "fmt ");
+    Put(wav, 16, 4);
+    for (uint32_t v : {1u, 1u})
+        Put(wav, v, 2);
+    Put(wav, Rate, 4);
+    Put(wav, Rate * 2, 4);
+    for (uint32_t v : {2u, 16u})
+        Put(wav, v, 2);
+    AudioMixer mixer(Rate);
+    const uint32_t s = mixer.SampleLoad(wav.data(), wav.size(), 5, true);
+    ASSERT_NE(s, 0u);
+    mixer.SamplePlay(s, 100);
+    EXPECT_EQ(Render(mixer, 1)[0], 2000);
+}
+
 TEST(AudioMixerTest, DamagedOrForeignDataIsRefused) {
     AudioMixer mixer(Rate);
     auto good = wavbytes::Constant16(1000, 100);

@@ -104,10 +104,10 @@ std::shared_ptr<const MixerSample> DecodeWav(const uint8_t* data, size_t size, i
                 return nullptr;
             haveFormat = true;
         } else if (std::memcmp(chunk, "data", 4) == 0) {
-            // A data chunk cut short by a truncated file is read as far as it goes.
             samples = chunk + 8;
             sampleBytes = chunkSize < available ? chunkSize : available;
-            break;
+            // A data chunk cut short by a truncated file is read as far as it goes.
+            if (chunkSize >= available) break;
         }
         if (chunkSize > available) return nullptr;
         pos += 8 + chunkSize + (chunkSize & 1);
