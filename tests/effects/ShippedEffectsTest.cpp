@@ -30,8 +30,13 @@ const std::vector<std::string> LevelTypes = {"SoftRain",   "LeafFall",     "Torc
                                              "FireEmbers", "Fireflies",    "BonusPointReached",
                                              "BombBlast",  "PictureVanish"};
 
+// The file as the content generator finds it: among the game archive's files, or (until it is
+// moved there) at the top of data/.
 TEffectTypes ShippedTypes() {
-    std::ifstream in(std::string(QUORREL_SOURCE_DIR) + "/data/EffectsType.dat", std::ios::binary);
+    const std::string data = std::string(QUORREL_SOURCE_DIR) + "/data/";
+    std::ifstream in(data + "game/EffectsType.dat", std::ios::binary);
+    if (!in) in.open(data + "EffectsType.dat", std::ios::binary);
+    EXPECT_TRUE(in.is_open()) << "EffectsType.dat is not in " << data;
     std::stringstream text;
     text << in.rdbuf();
     TEffectTypes types;

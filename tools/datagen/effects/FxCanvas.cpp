@@ -35,7 +35,40 @@ std::vector<uint8_t> TFxCanvas::Rgba() const {
             o[3] = static_cast<uint8_t>(a);
         }
     }
+    FillClearPixels(width_, height_, out);
     return out;
+}
+
+// Pictures ship as a JPEG of their colour and a mask: clear pixels take the colour of their
+// visible neighbours, so the JPEG has no dark edge to smear into the faint rims of the glows.
+void FillClearPixels(int width, int height, std::vector<uint8_t>& rgba) {
+    const auto at = [&](int x, int y) { return (static_cast<size_t>(y) * width + x) * 4; };
+    std::vector<uint8_t> known(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < known.size(); ++i)
+        known[i] = rgba[i * 4 + 3] > 0;
+    for (int pass = 0; pass < 8; ++pass) {
+        std::vector<uint8_t> next = known;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                if (known[static_cast<size_t>(y) * width + x]) continue;
+                int sum[3] = {0, 0, 0}, n = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= width || ny >= height ||
+                            !known[static_cast<size_t>(ny) * width + nx])
+                            continue;
+                        for (int c = 0; c < 3; ++c)
+                            sum[c] += rgba[at(nx, ny) + c];
+                        ++n;
+                    }
+                if (n == 0) continue;
+                for (int c = 0; c < 3; ++c)
+                    rgba[at(x, y) + c] = static_cast<uint8_t>(sum[c] / n);
+                next[static_cast<size_t>(y) * width + x] = 1;
+            }
+        known.swap(next);
+    }
 }
 
 void FxGlow(cairo_t* cr, double x, double y, double radius, TFxColour c, double alpha) {

@@ -13,7 +13,7 @@ class TFxCanvas {
     TFxCanvas& operator=(const TFxCanvas&) = delete;
 
     cairo_t* Cr() const { return cr_; }
-    // Straight RGBA bytes, row after row.
+    // Straight RGBA bytes, row after row; clear pixels carry their neighbours' colour.
     std::vector<uint8_t> Rgba() const;
 
   private:
@@ -21,6 +21,9 @@ class TFxCanvas {
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };
+
+// Gives clear pixels (alpha 0) the colour of the visible ones near them.
+void FillClearPixels(int width, int height, std::vector<uint8_t>& rgba);
 
 // Light colours of the effects, red green blue 0..1.
 struct TFxColour {
