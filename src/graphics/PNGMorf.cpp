@@ -28,9 +28,17 @@ TMemoryStream Required(TFileFolder& archive, const std::string& name) {
     return Copy(archive, name);
 }
 
+// The archive keeps 32 characters of a name; a longer made-up name would be cut short and
+// never be found again, so it is refused instead.
+void Put(TFileFolder& dest, const std::string& name, int16_t kind, const TMemoryStream& data) {
+    if (name.size() > TDirItem::NameCapacity)
+        throw GameError("File name " + name + " is too long!");
+    dest.Add(name, kind, data);
+}
+
 // The same entry may be reached twice (a ".jpg" copied beside its "PnG" and on its own).
 void AddOnce(TFileFolder& dest, const std::string& name, int16_t kind, const TMemoryStream& data) {
-    if (dest.Find(name) < 0) dest.Add(name, kind, data);
+    if (dest.Find(name) < 0) Put(dest, name, kind, data);
 }
 
 [[noreturn]] void ConversionFailed(const std::string& name) {
@@ -92,24 +100,24 @@ void TPNGMorf::ConvertEntry(TFileFolder& source, TFileFolder& dest, int index) {
     if (ext == "PNG") {
         TMemoryStream jpeg, grey;
         if (!SplitPng(data, jpeg, grey, quality_)) ConversionFailed(name);
-        dest.Add(base + "._JPG", ImageKind, jpeg);
-        dest.Add(base + "._PNG", ImageKind, grey);
+        Put(dest, base + "._JPG", ImageKind, jpeg);
+        Put(dest, base + "._PNG", ImageKind, grey);
     } else if (ext == "PnG") {
         const std::string jpgName = base + ".jpg";
         TMemoryStream jpg = Required(source, jpgName);
         TMemoryStream grey;
         if (!AlphaToGreyPng(data, grey)) ConversionFailed(name);
-        dest.Add(base + "._PnG", ImageKind, grey);
+        Put(dest, base + "._PnG", ImageKind, grey);
         AddOnce(dest, jpgName, source.Dir[source.Find(jpgName)].Kind, jpg);
     } else if (ext == "aim") {
-        dest.Add(base + "._aim", ScriptKind, data);
+        Put(dest, base + "._aim", ScriptKind, data);
     } else if (ext == "_aim") {
-        dest.Add(base + ".aim", ScriptKind, data);
+        Put(dest, base + ".aim", ScriptKind, data);
     } else if (ext == "_PNG" || ext == "_PnG") {
         TMemoryStream jpeg = Required(source, base + (ext == "_PNG" ? "._JPG" : "._jpg"));
         TMemoryStream whole;
         if (!JoinJpegAndMask(jpeg, data, whole)) ConversionFailed(name);
-        dest.Add(base + (ext == "_PNG" ? ".PNG" : ".PnG"), ImageKind, whole);
+        Put(dest, base + (ext == "_PNG" ? ".PNG" : ".PnG"), ImageKind, whole);
     } else {
         AddOnce(dest, name, kind, data);
     }
@@ -126,6 +134,6 @@ void TPNGMorf::RunScripts(TFileFolder& dest) {
         if (!EncodePng(result, png, PngPacking::Fast)) ConversionFailed(name);
         std::string base, ext;
         SplitName(name, base, ext);
-        dest.Add(base + ".pNg", ImageKind, TMemoryStream(std::move(png)));
+        Put(dest, base + ".pNg", ImageKind, TMemoryStream(std::move(png)));
     }
 }
