@@ -38,49 +38,51 @@ void TVexInterfaceEngine::LoadInterfaceText(const std::string& text) {
 void TVexInterfaceEngine::CreateVexInterfaceObjects() {
     try {
         if (Parser.Tags.empty()) throw GameError(CreatePrefix + "XML file does not has tags!");
-        TVexXMLTag& root = *Parser.Tags[0];
+        const TVexXMLTag& root = *Parser.Tags[0];
         if (root.Tags.empty()) return;
         if (root.Name != "VexInterface")
             throw GameError(CreatePrefix + "XML file does not has \"VexInterface\" tag!");
-        for (size_t i = 0; i < root.Tags.size(); ++i) {
-            const TVexXMLTag& o = *root.Tags[i];
-            if (o.Name != "o")
-                throw GameError(CreatePrefix + "VexInterface XML file contains wrong tag!");
-            if (o.Attributes.size() != 1)
-                throw GameError(CreatePrefix + "Tag <o> has wrong number of attributes!");
-            if (o.Attributes[0]->Name != "c")
-                throw GameError(CreatePrefix + "Tag <o> does not has \"c\" attribute!");
-            if (o.Tags.empty()) throw GameError(CreatePrefix + "Tag <o> does not has subtags!");
-            const std::string className = o.Attributes[0]->Value;
-            const std::string prefix = CreatePrefix + "[ClassName:" + className + "] ";
-            std::string parentName, name;
-            for (size_t k = 0; k < o.Tags.size(); ++k) {
-                const TVexXMLTag& p = *o.Tags[k];
-                if (p.Name != "p") throw GameError(prefix + "Tag <o> contains wrong subtag!");
-                if (p.Attributes.size() != 1)
-                    throw GameError(prefix + "Tag <p> has wrong number of attributes!");
-                if (p.Attributes[0]->Name != "n")
-                    throw GameError(prefix + "Tag <p> does not has \"n\" attribute!");
-                const std::string& prop = p.Attributes[0]->Value;
-                if (className == "TVexDefaults") {
-                    if (prop != "DefLine")
-                        throw GameError(prefix + "Tag <p> has wrong \"n\" attribute value!");
-                    ApplyDefaultLine(p.Text);
-                } else if (prop == "ParentName") {
-                    parentName = p.Text;
-                } else if (prop == "Name") {
-                    name = p.Text;
-                }
-            }
-            if (className == "TVexDefaults") continue;
-            if (parentName.empty() || name.empty())
-                throw GameError(prefix +
-                                "Attribute <n> does not has Name: \"ParentName\" or \"Name\"!");
-            CreateFromFile(className, parentName, name);
-        }
+        // By index: default lines add property tags to the tree while it is walked.
+        for (size_t i = 0; i < root.Tags.size(); ++i)
+            CreateFromObjectTag(*root.Tags[i]);
     } catch (const GameError& e) {
         Log(e.what());
     }
+}
+
+void TVexInterfaceEngine::CreateFromObjectTag(const TVexXMLTag& o) {
+    if (o.Name != "o") throw GameError(CreatePrefix + "VexInterface XML file contains wrong tag!");
+    if (o.Attributes.size() != 1)
+        throw GameError(CreatePrefix + "Tag <o> has wrong number of attributes!");
+    if (o.Attributes[0]->Name != "c")
+        throw GameError(CreatePrefix + "Tag <o> does not has \"c\" attribute!");
+    if (o.Tags.empty()) throw GameError(CreatePrefix + "Tag <o> does not has subtags!");
+    const std::string className = o.Attributes[0]->Value;
+    const bool defaults = className == TVexDefaults::StaticClassName;
+    const std::string prefix = CreatePrefix + "[ClassName:" + className + "] ";
+    std::string parentName, name;
+    for (size_t k = 0; k < o.Tags.size(); ++k) {
+        const TVexXMLTag& p = *o.Tags[k];
+        if (p.Name != "p") throw GameError(prefix + "Tag <o> contains wrong subtag!");
+        if (p.Attributes.size() != 1)
+            throw GameError(prefix + "Tag <p> has wrong number of attributes!");
+        if (p.Attributes[0]->Name != "n")
+            throw GameError(prefix + "Tag <p> does not has \"n\" attribute!");
+        const std::string& prop = p.Attributes[0]->Value;
+        if (defaults) {
+            if (prop != "DefLine")
+                throw GameError(prefix + "Tag <p> has wrong \"n\" attribute value!");
+            ApplyDefaultLine(p.Text);
+        } else if (prop == "ParentName") {
+            parentName = p.Text;
+        } else if (prop == "Name") {
+            name = p.Text;
+        }
+    }
+    if (defaults) return; // its lines have done their work in the tree
+    if (parentName.empty() || name.empty())
+        throw GameError(prefix + "Attribute <n> does not has Name: \"ParentName\" or \"Name\"!");
+    CreateFromFile(className, parentName, name);
 }
 
 TVexObject* TVexInterfaceEngine::CreateFromFile(const std::string& className,

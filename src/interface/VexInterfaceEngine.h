@@ -83,6 +83,7 @@ class TVexInterfaceEngine : public TVexEngine {
 
   private:
     void Log(const std::string& message);
+    void CreateFromObjectTag(const TVexXMLTag& o);
     TVexObject* CreateFromFile(const std::string& className, const std::string& parentName,
                                const std::string& name);
     void ApplyObjectTag(const TVexXMLTag& o, bool languageMode);

@@ -1,6 +1,5 @@
 #include "interface/VexRichLabel.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "archive/SFunctions.h"
@@ -28,6 +27,31 @@ bool IsLineTag(const std::string& word) {
 }
 bool IsColourTag(const std::string& word) {
     return StartsWith(word, "<$ ");
+}
+
+// A line's pieces: a blank starts a new piece (and stays in it); a tag is a piece of its own.
+std::vector<std::string> CutPieces(const std::string& text) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '<') {
+            if (!piece.empty()) pieces.push_back(piece);
+            piece.clear();
+            const size_t close = text.find('>', i);
+            const size_t end = close == std::string::npos ? text.size() : close + 1;
+            pieces.push_back(text.substr(i, end - i));
+            i = end - 1;
+            continue;
+        }
+        if (ch == ' ' && !piece.empty()) {
+            pieces.push_back(piece);
+            piece.clear();
+        }
+        piece += ch;
+    }
+    if (!piece.empty()) pieces.push_back(piece);
+    return pieces;
 }
 
 } // namespace
@@ -135,55 +159,21 @@ void TVexRichLabel::LayoutLine(const TLine& line, int j, int& base, std::vector<
         x = static_cast<int>(std::nearbyint((Width - line.Width) / 2.0));
     else if (line.Align == TBlock::Right)
         x = Width - line.Width;
-    // Pieces: a blank starts a new piece (kept in it); a tag is a piece of its own.
-    std::vector<std::string> pieces;
-    std::string piece;
-    for (size_t i = 0; i < line.Text.size(); ++i) {
-        const char ch = line.Text[i];
-        if (ch == '<') {
-            if (!piece.empty()) pieces.push_back(piece);
-            const size_t close = line.Text.find('>', i);
-            const size_t end = close == std::string::npos ? line.Text.size() : close + 1;
-            pieces.push_back(line.Text.substr(i, end - i));
-            piece.clear();
-            i = end - 1;
-            continue;
+    for (const std::string& p : CutPieces(line.Text)) {
+        if (p[0] != '<') {
+            const int32_t colour = colours.empty() ? CurrentColor : colours.back();
+            Fragments.push_back({x, base + LineHeight * j, colour, p});
+            x += TextWidth(p);
+        } else if (IsColourTag(p)) {
+            colours.push_back(StrToIntVal("$" + p.substr(3))); // hexadecimal, up to the ">"
+        } else if (p == "</$>") {
+            if (!colours.empty()) colours.pop_back();
+        } else if (IsGapTag(p)) {
+            x += TagNumber(p, "<HR ");
+        } else if (IsLineTag(p)) {
+            x = 0;
+            base = TagNumber(p, "<BR ");
         }
-        if (ch == ' ' && !piece.empty()) {
-            pieces.push_back(piece);
-            piece.clear();
-        }
-        piece += ch;
-    }
-    if (!piece.empty()) pieces.push_back(piece);
-    for (const std::string& p : pieces) {
-        if (p[0] == '<') {
-            if (IsColourTag(p)) {
-                uint32_t colour = 0;
-                for (char c : p.substr(3)) {
-                    const int d =
-                        std::isxdigit(static_cast<unsigned char>(c))
-                            ? (std::isdigit(static_cast<unsigned char>(c))
-                                   ? c - '0'
-                                   : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10)
-                            : -1;
-                    if (d < 0) break;
-                    colour = colour * 16 + static_cast<uint32_t>(d);
-                }
-                colours.push_back(static_cast<int32_t>(colour));
-            } else if (p == "</$>") {
-                if (!colours.empty()) colours.pop_back();
-            } else if (IsGapTag(p)) {
-                x += TagNumber(p, "<HR ");
-            } else if (IsLineTag(p)) {
-                x = 0;
-                base = TagNumber(p, "<BR ");
-            }
-            continue;
-        }
-        const int32_t colour = colours.empty() ? CurrentColor : colours.back();
-        Fragments.push_back({x, base + LineHeight * j, colour, p});
-        x += TextWidth(p);
     }
 }
 
