@@ -190,6 +190,25 @@ TEST_F(Grid, HeaderRowAndColumnPlacement) {
     EXPECT_EQ(w.Graphic.Of("DrawColored")[0].Y, 50 + 20 + 20);
 }
 
+TEST_F(Grid, WithAHeaderHomeEndAndClicksKeepToDataSlots) {
+    G().FixedRows = true;
+    SetPropValue(G(), "Cells", Rows(20));
+    w.Engine.MouseDown(1, 150, 50 + 5); // on the header: the first data slot
+    EXPECT_EQ(G().CursorRow, 1);
+    w.Engine.KeyDown(vk::End, 0);
+    EXPECT_EQ(G().FirstRowNum, 9);
+    EXPECT_EQ(G().CursorRow, 10); // the last slot Down can reach, not one below it
+    w.Engine.KeyDown(vk::Home, 0);
+    EXPECT_EQ(G().FirstRowNum, 0);
+    EXPECT_EQ(G().FirstCell, 0); // the first data row shows again
+    EXPECT_EQ(G().CursorRow, 1);
+    w.Engine.KeyDown(vk::Up, 0);
+    EXPECT_EQ(G().CursorRow, 1);
+    G().SetFirstRowNum(5);
+    w.Engine.MouseDown(1, 150, 50 + 65); // a scrolled list selects the slot clicked
+    EXPECT_EQ(G().CursorRow, 2);
+}
+
 TEST_F(Grid, DeleteRowRemovesAWholeRow) {
     G().ColCount = 2;
     SetPropValue(G(), "Cells", Rows(3, 2));
