@@ -175,7 +175,8 @@ class TGame {
     void TakeOffBoard(int piece);
     bool TakePiece(int piece, TPoint pointer, uint32_t now);
     bool PutInBumper(uint32_t now);
-    void Rotate(bool forward, TPoint pointer);
+    // The wheel turns the piece quietly: withEffect false plays no effect.
+    void Rotate(bool forward, TPoint pointer, bool withEffect = true);
     void HammerBoard(TPoint pointer, uint32_t now);
     void HammerSteck(TPoint pointer, uint32_t now);
     void Clip(TPoint pointer, uint32_t now);

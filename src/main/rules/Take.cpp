@@ -107,10 +107,10 @@ bool TGame::PutInBumper(uint32_t now) {
     return true;
 }
 
-void TGame::Rotate(bool forward, TPoint pointer) {
+void TGame::Rotate(bool forward, TPoint pointer, bool withEffect) {
     int piece = HeldPiece;
     if (piece < 0) return;
-    host_.StartEffect("RotateFishka", {}, piece, -1);
+    if (withEffect) host_.StartEffect("RotateFishka", {}, piece, -1);
     int start = Fishkas[piece].Type;
     int type = start;
     if (forward) {
