@@ -17,7 +17,7 @@ class ContentTest : public ::testing::Test {
     static std::string GameDir() { return QUORREL_GAME_DIR; }
     static std::string ShippedGame() { return GameDir() + "/game/game.zxc"; }
     static std::string ShippedSquares() { return GameDir() + "/levels/squares.zxc"; }
-    static std::string Generator() { return GameDir() + "/../tools/quorrel-datagen"; }
+    static std::string Generator() { return QUORREL_DATAGEN; }
     static std::string DataDir() { return std::string(QUORREL_SOURCE_DIR) + "/data"; }
 
     // The prepared archives, as "temp/game.zxc" and "temp/squares.zxc" would be.

@@ -9,7 +9,7 @@ if(TARGET datagen_audio)
     target_link_libraries(quorrel-datagen PRIVATE datagen_audio)
     target_compile_definitions(quorrel-datagen PRIVATE QUORREL_DATAGEN_AUDIO=1)
 endif()
-# Tests find the generator next to the game folder, in <build>/tools.
+# Beside the game folder, not in it: the generator does not ship.
 set_target_properties(quorrel-datagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                       ${CMAKE_BINARY_DIR}/tools)
 
@@ -25,3 +25,21 @@ add_custom_command(
     COMMENT "Building the game's content archives"
     VERBATIM)
 add_custom_target(quorrel-content ALL DEPENDS ${datagen_outputs})
+
+# Test programs are declared after this file by the top-level CMakeLists.txt: once they exist,
+# every test program gets fresh content before it runs, and the content tests learn where the
+# generator is.
+function(quorrel_content_for_tests)
+    file(GLOB test_dirs LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
+    foreach(dir ${test_dirs})
+        get_filename_component(name ${dir} NAME)
+        if(TARGET test_${name})
+            add_dependencies(test_${name} quorrel-content)
+        endif()
+    endforeach()
+    if(TARGET test_datagen)
+        target_compile_definitions(test_datagen PRIVATE
+                                   QUORREL_DATAGEN="$<TARGET_FILE:quorrel-datagen>")
+    endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL quorrel_content_for_tests)
