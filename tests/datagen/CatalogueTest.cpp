@@ -218,3 +218,17 @@ TEST_F(ContentTest, TurnedPicturesAreTurnsOfTheirSource) {
                 ASSERT_NEAR(skoba2.Bgr[a * 3 + c], skoba1.Bgr[b * 3 + c], 2);
         }
 }
+
+TEST_F(ContentTest, EveryPictureTheEffectTypesNameIsCatalogued) {
+    const std::vector<Line> game = Catalogue(PreparedGame());
+    int named = 0;
+    for (const std::string& line : SplitLines(Text(PreparedGame(), "EffectsType.dat"))) {
+        const std::string key = GetWord(line, 1);
+        if (key.size() < 10 || key.compare(key.size() - 9, 9, "surfname]") != 0) continue;
+        const std::string picture = GetWord(line, 2);
+        if (picture.empty() || picture[0] == '%') continue; // a piece's own picture
+        ++named;
+        EXPECT_NE(FindLine(game, picture), nullptr) << picture;
+    }
+    EXPECT_GT(named, 0);
+}

@@ -25,6 +25,10 @@
 #ifdef QUORREL_DATAGEN_AUDIO
 #include "datagen/audio/AudioContent.h"
 #endif
+#ifdef QUORREL_DATAGEN_EFFECTS
+#include "PngEncode.h"
+#include "datagen/effects/EffectSprites.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -58,6 +62,11 @@ TContentArchive BuildGameArchive(const std::string& data) {
     AddMenuArt(game);
     AddFonts(game);
     DataFolder::AddScripts(game, data + "/aim/game");
+#ifdef QUORREL_DATAGEN_EFFECTS
+    // the pictures of the visual effects, named as "EffectsType.dat" names them
+    for (const EffectSprite& s : MakeEffectSprites())
+        game.AddPng(s.Name, s.Name, EncodePngRgba(s.Width, s.Height, s.Rgba));
+#endif
 #ifdef QUORREL_DATAGEN_AUDIO
     // "musics.dat", "sounds.dat", the music modules and the sound effects
     for (AudioEntry& entry : AudioEntries())

@@ -9,6 +9,10 @@ if(TARGET datagen_audio)
     target_link_libraries(quorrel-datagen PRIVATE datagen_audio)
     target_compile_definitions(quorrel-datagen PRIVATE QUORREL_DATAGEN_AUDIO=1)
 endif()
+if(TARGET datagen_effects)
+    target_link_libraries(quorrel-datagen PRIVATE datagen_effects)
+    target_compile_definitions(quorrel-datagen PRIVATE QUORREL_DATAGEN_EFFECTS=1)
+endif()
 # Beside the game folder, not in it: the generator does not ship.
 set_target_properties(quorrel-datagen PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                       ${CMAKE_BINARY_DIR}/tools)
