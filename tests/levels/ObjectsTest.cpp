@@ -157,7 +157,7 @@ TEST_F(LevelObjectsTest, FireSourcesKeepTheirRhythm) {
 TEST_F(LevelObjectsTest, GhostGroupPaysOnceAllGhostsAreCovered) {
     bonusTypes[1].PlusScore = 10;
     Load({Scroll, Root, "<GhostGroup>", "<GhostFishka " + At(1, 0) + " type=\"5\"/>",
-          "<GGBonusProb>0 1</GGBonusProb>"});
+          "<GGBonusProb>0 1</GGBonusProb>", "<GhostGroup>", "<GGBonusProb>0 1</GGBonusProb>"});
     runtime.CheckGhostGroups(2000);
     EXPECT_FALSE(objects.GhostGroups[0].Done);
     Lay(5, Frag(1, 0));
@@ -165,7 +165,8 @@ TEST_F(LevelObjectsTest, GhostGroupPaysOnceAllGhostsAreCovered) {
     int piece = PieceOn(Frag(1, 0));
     EXPECT_TRUE(host.Has("effect TwinkleFishka 0,0 " + std::to_string(piece)));
     EXPECT_EQ(game.Level.SquareGroup[game.SquareIndexOfFrag(Frag(1, 0))], 1);
-    EXPECT_EQ(host.Count("effect GiveScore"), 1);
+    EXPECT_EQ(host.Count("effect GiveScore"), 1); // the empty group pays nothing
+    EXPECT_FALSE(objects.GhostGroups[1].Done);
 }
 
 TEST_F(LevelObjectsTest, GhostGroupGivesNoBonusDuringDemoPlaybackAndSkipsBlockedFrags) {

@@ -89,7 +89,8 @@ void TLevelRuntime::CheckGhostGroups(uint32_t now) {
     TLevel& L = game_.Level;
     bool changed = false;
     for (TGhostFishGroup& g : objects_.GhostGroups) {
-        if (g.Done) continue;
+        // A group whose ghosts were all dropped while loading has nothing to bring back.
+        if (g.Done || g.GhostFrags.empty()) continue;
         g.Done = true;
         for (int frag : g.GhostFrags) {
             int j = game_.SquareIndexOfFrag(frag);

@@ -12,10 +12,20 @@
 // elements run their actions, ghost groups pay out. Plugs into the rules' tick and laying.
 class TLevelRuntime : public IRuleHooks {
   public:
-    TLevelRuntime(TGame& game, TLevelObjects& objects, TLevelImages& images, ILevelHost& levelHost)
-        : game_(game), objects_(objects), images_(images), levelHost_(levelHost) {}
+    // effects, when given, gets the rules' effect hooks, so one object serves the game.
+    TLevelRuntime(TGame& game, TLevelObjects& objects, TLevelImages& images, ILevelHost& levelHost,
+                  IRuleHooks* effects = nullptr)
+        : game_(game), objects_(objects), images_(images), levelHost_(levelHost),
+          effects_(effects) {}
 
     // --- hooks of the rules ---------------------------------------------------------------
+    bool UpdateEffects(uint32_t now) override { return effects_ && effects_->UpdateEffects(now); }
+    void RunRepeatingEffects(uint32_t now) override {
+        if (effects_) effects_->RunRepeatingEffects(now);
+    }
+    void FollowMapScroll(int mapScroll) override {
+        if (effects_) effects_->FollowMapScroll(mapScroll);
+    }
     bool CyclePictures(uint32_t now) override;
     void RunFireSources(uint32_t now) override;
     bool MovingPictureBlocks(const std::vector<int>& frags, uint32_t now) override;
@@ -49,4 +59,5 @@ class TLevelRuntime : public IRuleHooks {
     TLevelObjects& objects_;
     TLevelImages& images_;
     ILevelHost& levelHost_;
+    IRuleHooks* effects_;
 };
