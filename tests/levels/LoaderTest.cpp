@@ -85,6 +85,17 @@ TEST_F(LevelTest, BoardPiecesJoinAndSetTheMapBounds) {
     EXPECT_TRUE(host.Has("log Skipped level \"test.lvl\", line 4"));
 }
 
+TEST_F(LevelTest, BoardPieceOfTwoSquaresCoversBoth) {
+    int type = geometry.FindFishkaType("double1"); // twigs up, left and right; right and down
+    ASSERT_GE(type, 0);
+    Load({"<Fishka type=\"" + std::to_string(type) + "\" frag=\"" + std::to_string(Frag(1, 1)) +
+          "\"/>"});
+    ASSERT_EQ(game.Fishkas.size(), 1u);
+    EXPECT_EQ(game.Level.SquareFrag, (TIntArray{Frag(1, 1), Frag(1, 2)}));
+    EXPECT_EQ(game.Level.SquarePiece, (TIntArray{0, 0}));
+    EXPECT_EQ(game.Level.SquareGroup[0], game.Level.SquareGroup[1]);
+}
+
 TEST_F(LevelTest, BadStrictNumberNamesFileAndLineAndStopsTheLoad) {
     try {
         Load({"<PlayMusic name=\"Level1.mo3\"/>", "<Generator period=\"fast\"/>", Root});
@@ -140,7 +151,9 @@ TEST_F(LevelTest, GhostsAreRequiredSquaresOfTheirGroupAndAFailedGhostIsDropped) 
     Load({"<Level CurrentY=\"1000\"/>", Root, "<GhostGroup>",
           "<GhostFishka " + At(1, 0) + " type=\"5\"/>",
           "<GhostFishka " + At(0, 3) + " type=\"1\"/>", // twig off the board: cannot lie there
-          "<GGBonusProb>1 2</GGBonusProb>"});
+          "<GGBonusProb>1 2</GGBonusProb>",
+          "<GhostFishka " + At(3, 3) + " type=\"" +
+              std::to_string(geometry.FindFishkaType("double1")) + "\"/>"}); // two squares
     EXPECT_EQ(game.Level.RequiredFrag, (TIntArray{Frag(1, 0)}));
     EXPECT_EQ(game.Level.RequiredMask, (TIntArray{5}));
     EXPECT_EQ(objects.GhostGroups[0].GhostFrags, (TIntArray{Frag(1, 0)}));
@@ -151,6 +164,7 @@ TEST_F(LevelTest, GhostsAreRequiredSquaresOfTheirGroupAndAFailedGhostIsDropped) 
     EXPECT_LT(game.Fishkas[1].Phase, 2 * std::numbers::pi);
     EXPECT_GE(game.SquareIndexOfFrag(Frag(1, 0)), 0);
     EXPECT_TRUE(host.Has("log Skipped level \"test.lvl\", line 5"));
+    EXPECT_TRUE(host.Has("log Skipped level \"test.lvl\", line 7"));
 }
 
 TEST_F(LevelTest, UnsupportedOrderingsAreSkippedNotFollowed) {

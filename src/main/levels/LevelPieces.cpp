@@ -18,8 +18,12 @@ bool TLevelLoader::PlaceAtLoad(int piece, int frag) {
     TFishka& placed = game_.Fishkas[piece];
     placed.X = fit.X;
     placed.Y = fit.Y;
-    int mask = geo_.TypeOf(placed.Type).TypeSquares[0].Mask;
-    int group = game_.AddSquareJoined(frag, mask, piece, false);
+    const std::vector<TTypeSquare>& squares = geo_.TypeOf(placed.Type).TypeSquares;
+    int group = game_.AddSquareJoined(frag, squares[0].Mask, piece, false);
+    // A piece of several squares covers all of them, or the board would show it lying on
+    // free ground.
+    for (size_t i = 1; i < squares.size() && i < fit.Frags.size(); ++i)
+        group = game_.AddSquareJoined(fit.Frags[i], squares[i].Mask, piece, false);
     game_.Fishkas[piece].Group = group;
     return true;
 }
@@ -46,7 +50,9 @@ void TLevelLoader::PlaceGhost(const TLevelLine& line) {
     int type = line.Lenient("type");
     int frag = BoardFrag(line.Lenient("x"), line.Lenient("y"));
     if (frag < 0) return Skip(line, "ghost piece on no board frag");
-    if (!geo_.ValidType(type)) return Skip(line, "unknown piece type");
+    // The wanted mask is a single-square type: a ghost covers exactly one frag.
+    if (!geo_.ValidType(type) || geo_.TypeOf(type).SquareCount != 1)
+        return Skip(line, "ghost piece is no single-square type");
     TLevel& L = game_.Level;
     L.RequiredFrag.push_back(frag);
     L.RequiredMask.push_back(type);

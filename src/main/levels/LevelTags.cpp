@@ -48,7 +48,7 @@ void TLevelLoader::ReadSettingLine(TReadState&, const TLevelLine& line) {
     if (line.Has("<RainEffect ") && line.Has("/>")) L.RainEffect = line.Text("name");
     if (line.Has("<HidenFishkaPicture") && line.Has("/>")) {
         L.QuestImage = line.Text("name");
-        game_.Host().RegisterImage(L.QuestImage, L.QuestImage);
+        if (!L.QuestImage.empty()) game_.Host().RegisterImage(L.QuestImage, L.QuestImage);
         L.QuestProbability = line.Real("prob");
     }
     if (line.Has("<FishkaWithBonus") && line.Has("/>"))
