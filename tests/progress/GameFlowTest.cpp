@@ -1,5 +1,6 @@
 #include "FlowFixture.h"
 #include "interface/VexMethodTable.h"
+#include "main/rules/PlayInput.h"
 
 TEST_F(FlowTest, HammerKitThenPlayStartsTheFirstLevelWithEightHammers) {
     flow.BPlayWStartDialogMouseUp(100);
@@ -284,4 +285,36 @@ TEST_F(FlowTest, EveryHandlerIsPublishedByName) {
     game.Level.LevelScore = 30;
     table.CallMethod("BMainMenuWBetweenLevelMenuMouseUp");
     EXPECT_EQ(game.Level.LevelScore, 0);
+}
+
+// Keys and mouse through a level, its finish, the between-level menu and the next level.
+TEST_F(FlowTest, ALevelIsPlayedFinishedAndTheNextOneStarted) {
+    IPlayInputHost inputHost;
+    TPlayInput input{game, inputHost};
+    flowHost.OnLoad = [this] {
+        game.Level.MapTop = TSyntheticGeometry::BoardY;
+        game.Level.MapBottom = TSyntheticGeometry::BoardY + 40 * TSyntheticGeometry::Rows;
+        LevelPiece(TSyntheticGeometry::Frag(4, 0), Top);
+        game.Level.TypeQueue = {static_cast<int32_t>(TypeOf("3"))};
+    };
+    flow.BPlayWStartDialogMouseUp(0);
+    input.FormKeyDown(vk::Space, 0, 100);
+    ASSERT_GE(game.HeldPiece, 0);
+    game.MapScroll = game.ScrollTarget; // the map has come into view
+    TPoint at = ScreenOf(TSyntheticGeometry::Frag(3, 0));
+    input.FormMouseMove(at.X + 20, at.Y + 20, 200);
+    EXPECT_TRUE(game.HeldFits);
+    input.FormMouseDown(ibLeft, at.X + 20, at.Y + 20, 300);
+    ASSERT_TRUE(game.LevelFinished);
+    EXPECT_TRUE(host.Has("window WFinishLevelDialog"));
+    game.Level.LevelScore = 75;
+    flow.BOkWFinishLevelDialogMouseUp();
+    EXPECT_EQ(flow.Values.TotalScore, 75);
+    EXPECT_EQ(game.GameState, gsBetweenLevels);
+    flow.BNextLevelWBetweenLevelMenuMouseUp(1000);
+    EXPECT_TRUE(flowHost.Has("load l2"));
+    EXPECT_FALSE(game.LevelFinished);
+    EXPECT_EQ(game.GameState, gsPlaying);
+    EXPECT_EQ(widgets.Captions["LLevelNumWGame"], "2");
+    EXPECT_EQ(widgets.Captions["LScoreCountWGame"], "75");
 }
