@@ -6,7 +6,11 @@
 
 bool TLevelImages::Ensure(const std::string& name) {
     if (name.empty()) return false;
-    if (engine_.FindSurface(name) >= 0) return true;
+    // Registered every time a level names it, so the catalogue keeps it at level starts.
+    if (engine_.FindSurface(name) >= 0) {
+        if (squares_ && squares_->Find(name) >= 0) host_.RegisterImage(name, name);
+        return true;
+    }
     if (!squares_ || squares_->Find(name) < 0) {
         host_.DebugLog("Level image not found: " + name);
         return false;
