@@ -232,3 +232,33 @@ TEST_F(ContentTest, EveryPictureTheEffectTypesNameIsCatalogued) {
     }
     EXPECT_GT(named, 0);
 }
+
+TEST_F(ContentTest, EveryPictureTheInterfaceAndTheLevelsNameIsCatalogued) {
+    const std::vector<Line> game = Catalogue(PreparedGame());
+    const std::vector<Line> squares = Catalogue(PreparedSquares());
+    // interface pictures: "Picture" properties, fields separated by ";"
+    for (const std::string& line : SplitLines(Text(PreparedGame(), "Quorrel.li"))) {
+        const std::string value = TextBetween(line, "<p n=\"Picture\">", "</p>");
+        size_t start = 0;
+        while (!value.empty() && start <= value.size()) {
+            const size_t end = std::min(value.find(';', start), value.size());
+            const std::string picture = value.substr(start, end - start);
+            if (!picture.empty()) {
+                EXPECT_NE(FindLine(game, picture), nullptr) << picture;
+            }
+            start = end + 1;
+        }
+    }
+    // level pictures, the quest picture and the heroes come from the squares archive
+    const std::string levels = Text(PreparedSquares(), "levels.dat");
+    for (const std::string& entry : SplitLines(levels)) {
+        EXPECT_NE(FindLine(squares, GetWord(entry, 2)), nullptr) << GetWord(entry, 2);
+        for (const std::string& line : SplitLines(Text(PreparedSquares(), GetWord(entry, 1)))) {
+            if (line.find("<Image ") == std::string::npos &&
+                line.find("<HidenFishkaPicture") == std::string::npos)
+                continue;
+            const std::string picture = GetAttr(line, "name");
+            EXPECT_NE(FindLine(squares, picture), nullptr) << picture << " in " << entry;
+        }
+    }
+}
