@@ -5,7 +5,7 @@
 
 #include "main/shell/GameLoop.h"
 #include "main/shell/MainForm.h"
-#include "platform/headless/HeadlessAudio.h"
+#include "platform/sdl/SdlAudioDevice.h"
 #include "platform/sdl/SdlHost.h"
 
 int main(int, char**) {
@@ -13,12 +13,14 @@ int main(int, char**) {
         std::fprintf(stderr, "Quorrel cannot start: %s\n", SDL_GetError());
         return 1;
     }
+    SDL_DisableScreenSaver();
     int status = 0;
     {
         SdlDisplay display;
         SdlHost host(display);
         SdlClock clock;
-        HeadlessAudio audio;
+        // The game runs silent when no output device can be opened.
+        SdlAudioDevice audio;
         Platform platform{clock, display, audio, host};
         TMainForm form(platform);
         TGameLoop loop(form, host);

@@ -1,65 +1,49 @@
 #include "main/shell/MainForm.h"
 
-#include "archive/DebugLog.h"
+#include "graphics/ResourceList.h"
+#include "graphics/SurfEngine.h"
+#include "main/effects/EffectList.h"
+#include "main/effects/EffectRuntime.h"
+#include "main/shell/LevelLayers.h"
+#include "main/shell/ShellRuleHooks.h"
 
 TMainForm::TMainForm(Platform& platform, TMainFormOptions options)
-    : platform_(platform), options_(options) {}
-
-void TMainForm::FormCreate(bool sender) {
-    if (sender) {
-        programFolder_ = platform_.Host.ProgramFolder();
-        Rand.SetSeed(options_.Seed ? *options_.Seed : platform_.Clock.Now());
-        Settings = LoadOptions(GamePath("options.cfg"));
-        OpenAudio();
-    }
-    Settings = LoadOptions(GamePath("options.cfg"));
-    StyleWindow();
+    : platform_(platform), options_(options), programFolder_(platform.Host.ProgramFolder()),
+      log_(programFolder_ + "debug.log"), surfaces_(std::make_unique<TSurfEngine>()),
+      interface_(&fonts_, &log_), audio_(platform.Audio),
+      game_(geometry_, bonusTypes_, Rand, *this), effectPieces_(game_) {
+    TEffectList& effects = EffectListOf(*surfaces_);
+    effects.SetPieces(&effectPieces_);
+    effectRuntime_ = std::make_unique<TEffectRuntime>(effectTypes_, effects, Rand);
+    effectRuntime_->SetPlaySound([this](const std::string& name) { audio_.Play(name); });
+    effectRuntime_->SetCursor(
+        [this] { return game_.DemoPlaying ? game_.PointerPos : render_.PointerPos; });
+    hooks_ = std::make_unique<TShellRuleHooks>(effects, *effectRuntime_, *surfaces_, game_);
+    game_.SetHooks(hooks_.get());
+    graphic_ = std::make_unique<TShellGraphic>(
+        *surfaces_, fonts_, [this](const std::string& n) { audio_.VexPlaySound(n); });
+    renderer_ = std::make_unique<TGameRenderer>(
+        TRenderContext{*surfaces_, interface_, fonts_, game_, render_, Settings, Clock, effects});
+    RegisterPublishedHandlers();
 }
 
-// Sound only with the audio library version the game was made for; otherwise the game runs
-// silent but playable.
-void TMainForm::OpenAudio() {
-    IAudioDevice& audio = platform_.Audio;
-    audioEnabled_ = audio.GetVersion() == AudioVersion && audio.Init(-1, 22050, 0);
-    if (audioEnabled_) audio.Start();
-    audio.SetGlobalVolumes(VolumeFromIndex(Settings.MusicVolumeIdx),
-                           VolumeFromIndex(Settings.SoundVolumeIdx), 0);
+TMainForm::~TMainForm() = default;
+
+void TMainForm::SetLevelLayers(ILevelLayers* layers) {
+    layers_ = layers;
+    renderer_->SetLevelLayers(layers);
 }
 
-void TMainForm::StyleWindow() {
-    // The window's look follows the display mode when the display is opened; nothing to do
-    // before that.
+void TMainForm::SetLevelHooks(IRuleHooks* hooks) {
+    hooks_->SetLevelHooks(hooks);
 }
 
-void TMainForm::FormActivate() {
-    if (dataLoaded_) return;
-    dataLoaded_ = true;
-    LoadGameData();
+TFileFolder* TMainForm::GameArchive() {
+    return gameArchive_ < 0 ? nullptr : &resources_->Archive(gameArchive_);
 }
 
-bool TMainForm::OpenDisplay(int bitsPerPixel) {
-    bool full = Settings.FullScreenMode == 1;
-    if (platform_.Display.Open(FrameWidth, bitsPerPixel, FrameHeight, full)) return true;
-    Log("Cannot open the display at " + std::to_string(bitsPerPixel) + " bits per pixel");
-    return false;
-}
-
-void TMainForm::LoadGameData() {
-    if (!OpenDisplay(Settings.BitsPerPixel) && !OpenDisplay(16)) return;
-    frame_.assign(static_cast<size_t>(FrameWidth) * FrameHeight, 0);
-    Clock.Start(platform_.Clock.Now());
-    // The activation message: it brings the resume message, which starts the frames.
-    PostResume();
-}
-
-void TMainForm::FormDestroy() {
-    try {
-        SaveOptions(GamePath("options.cfg"), Settings);
-    } catch (const std::exception& e) {
-        Log(e.what());
-    }
-    RemoveIdle();
-    platform_.Display.Close();
+TFileFolder* TMainForm::SquaresArchive() {
+    return squaresArchive_ < 0 ? nullptr : &resources_->Archive(squaresArchive_);
 }
 
 void TMainForm::Idle() {
@@ -79,55 +63,34 @@ void TMainForm::FormPaint() {
     PresentFrame();
 }
 
-void TMainForm::GameTick(uint32_t) {}
+void TMainForm::GameTick(uint32_t now) {
+    if (game_.GameState == gsPlaying && !Paused) game_.GameTick(now);
+}
 
 void TMainForm::RenderFrame() {
-    Clock.CountFrame();
+    if (surfaces_->FindSurface("MemorySurface") < 0) {
+        Clock.CountFrame();
+        return;
+    }
+    renderer_->RenderFrame(platform_.Clock.Now(), Paused);
 }
 
 void TMainForm::PresentFrame() {
-    FrameView view;
-    view.Pixels = reinterpret_cast<const uint8_t*>(frame_.data());
-    view.Width = FrameWidth;
-    view.Height = FrameHeight;
-    view.Pitch = FrameWidth * 4;
-    view.BitsPerPixel = 32;
-    if (platform_.Display.BitsPerPixel() == 16) {
-        // Black is black at either depth.
-        view.Pitch = FrameWidth * 2;
-        view.BitsPerPixel = 16;
-    }
-    platform_.Display.Present(view);
-}
-
-void TMainForm::HandleEvent(const PlatformEvent& event) {
-    switch (event.Type) {
-    case EventType::Quit:
-        Close();
-        break;
-    case EventType::Deactivate:
-        Deactivated();
-        break;
-    case EventType::Activate:
-        Activated();
-        break;
-    case EventType::Expose:
-        FormPaint();
-        break;
-    default:
-        break;
-    }
+    surfaces_->PresentFrame();
 }
 
 void TMainForm::Deactivated() {
     RemoveIdle();
     Paused = true;
-    if (audioEnabled_) platform_.Audio.Pause();
+    game_.PauseSkillTimers(platform_.Clock.Now());
+    audio_.PauseOutput();
+    RebuildBackground();
 }
 
 void TMainForm::Activated() {
     PostResume();
     Paused = false;
+    game_.ResumeSkillTimers(platform_.Clock.Now());
 }
 
 void TMainForm::ProcessMessages() {
@@ -136,11 +99,27 @@ void TMainForm::ProcessMessages() {
     Resumed();
 }
 
+// The resume message: frames run again and every running timer continues from now.
 void TMainForm::Resumed() {
+    const uint32_t now = platform_.Clock.Now();
     InstallIdle();
-    if (audioEnabled_) platform_.Audio.Start();
+    if (layers_) layers_->RestartTimers(now);
+    game_.WobbleTime = now;
+    game_.ResumeSkillTimers(now);
+    audio_.ResumeOutput();
+}
+
+void TMainForm::FormDestroy() {
+    try {
+        SaveOptions(GamePath("options.cfg"), Settings);
+    } catch (const std::exception& e) {
+        Log(e.what());
+    }
+    RemoveIdle();
+    surfaces_->DetachDisplay();
+    platform_.Display.Close();
 }
 
 void TMainForm::Log(const std::string& message) {
-    DebugLog(GamePath("debug.log"), message);
+    log_.Write(message);
 }

@@ -1,31 +1,70 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "archive/DebugLog.h"
 #include "archive/Random.h"
+#include "interface/VexFont.h"
+#include "interface/VexInterfaceEngine.h"
+#include "interface/VexMethodTable.h"
+#include "main/effects/EffectTypes.h"
+#include "main/effects/GameEffectPieces.h"
 #include "main/options/Settings.h"
+#include "main/rules/BonusTypes.h"
+#include "main/rules/Game.h"
+#include "main/rules/Geometry.h"
 #include "main/shell/FrameClock.h"
+#include "main/shell/GameRenderer.h"
+#include "main/shell/RenderState.h"
+#include "main/shell/ShellGraphic.h"
 #include "platform/Platform.h"
+#include "sound/AudioEngine.h"
 
-enum class TGameState { Loading = 0, Playing = 1, Title = 2, BetweenLevels = 3, Halted = 4 };
+class TSurfEngine;
+class TResourceList;
+class TFileFolder;
+class TEffectRuntime;
+class TShellRuleHooks;
+class ILevelLayers;
 
 struct TMainFormOptions {
     // A fixed seed makes a run replay exactly; without one the clock seeds the generator.
     std::optional<uint32_t> Seed;
+    // A colour depth that replaces the one of the options (headless runs).
+    std::optional<int> BitsPerPixel;
+};
+
+// Play input (mouse and keys on the board) that the rules' input handling supplies. Without
+// it every event goes to the interface.
+class IPlayInput {
+  public:
+    virtual ~IPlayInput() = default;
+    virtual void MouseMove(int x, int y, uint32_t now) { (void)x, (void)y, (void)now; }
+    virtual void MouseDown(MouseButton button, int x, int y, unsigned shift, uint32_t now) {
+        (void)button, (void)x, (void)y, (void)shift, (void)now;
+    }
+    virtual void MouseUp(MouseButton button, int x, int y) { (void)button, (void)x, (void)y; }
+    virtual void MouseWheel(int delta, uint32_t now) { (void)delta, (void)now; }
+    // False when the key must not reach the interface (the key that starts a key sequence).
+    virtual bool KeyDown(int key, unsigned shift, uint32_t now) {
+        return (void)key, (void)shift, (void)now, true;
+    }
+    virtual void KeyUp(int key) { (void)key; }
 };
 
 // The main form: owns the game's engines, starts them in order, runs one frame per idle call,
-// follows the application's activation and shuts everything down in order.
-class TMainForm {
+// follows the application's activation, serves the rules and the interface, and shuts
+// everything down in order.
+class TMainForm : public IGameHost {
   public:
     static constexpr int FrameWidth = 800;
     static constexpr int FrameHeight = 600;
-    static constexpr uint32_t AudioVersion = 0x00080001; // 1.8
 
     TMainForm(Platform& platform, TMainFormOptions options = {});
-    virtual ~TMainForm() = default;
+    ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
@@ -35,6 +74,7 @@ class TMainForm {
     void FormActivate();
     void FormDestroy();
     void FormPaint();
+    bool DataLoaded() const { return dataLoaded_; }
 
     // One frame of the idle loop.
     void Idle();
@@ -51,20 +91,65 @@ class TMainForm {
     void Close() { closing_ = true; }
     bool Closing() const { return closing_; }
 
+    // Window and full screen change places; the options and Alt+Enter call it.
+    bool SwitchDisplayMode();
+    // The display again at the configured depth (16 bits when that is refused).
+    bool ReopenDisplay();
+
     // Appends a line to "debug.log" in the game folder.
     void Log(const std::string& message);
 
-    TGameState GameState = TGameState::Loading;
+    int GameState() const { return game_.GameState; }
+    // The level being played or to be played next (0-based); the game flow keeps it.
+    int CurrentLevel = 0;
+    int TotalScore = 0;
     bool Paused = false;
     TFrameClock Clock;
     TGameSettings Settings;
     Random Rand;
-    bool AudioEnabled() const { return audioEnabled_; }
+    bool AudioEnabled() const { return audio_.SoundOn(); }
     const std::string& ProgramFolder() const { return programFolder_; }
     std::string GamePath(const std::string& relative) const { return programFolder_ + relative; }
 
+    // The engines, for the subsystems that plug into the form and for tests.
+    TSurfEngine& Surfaces() { return *surfaces_; }
+    TVexInterfaceEngine& Interface() { return interface_; }
+    TVexFontEngine& Fonts() { return fonts_; }
+    TVexMethodTable& Methods() { return methods_; }
+    TAudioEngine& Audio() { return audio_; }
+    TGame& Game() { return game_; }
+    TGeometry& Geometry() { return geometry_; }
+    TRenderState& Render() { return render_; }
+    TGameRenderer& Renderer() { return *renderer_; }
+    TResourceList* Resources() { return resources_.get(); }
+    TEffectTypes& EffectTypes() { return effectTypes_; }
+    TFileFolder* GameArchive();
+    TFileFolder* SquaresArchive();
+    std::vector<std::string> DemoRecordLines;
+
+    void SetLevelLayers(ILevelLayers* layers);
+    void SetLevelHooks(IRuleHooks* hooks);
+    void SetPlayInput(IPlayInput* input) { input_ = input; }
+
+    // IGameHost: what the rules ask of the game.
+    void StartEffect(const std::string& type, TPoint point, int piece1, int piece2) override;
+    void StopPieceEffect(const std::string& type, int piece) override;
+    void PieceRemoved(int index) override;
+    void PlayMusic(const std::string& name) override;
+    void ShowHint(const std::string& label, uint32_t durationMs) override;
+    void SetCaption(const std::string& label, const std::string& text) override;
+    void SetVisible(const std::string& name, bool visible) override;
+    void SetButtonPicture(const std::string& name, int which) override;
+    void SetPointerImage(const std::string& name) override;
+    void RebuildBackground() override;
+    void ShowWindow(const std::string& name) override;
+    void RegisterImage(const std::string& name, const std::string& file) override;
+    TPoint ImageSize(const std::string& name) override;
+    void DebugLog(const std::string& line) override { Log(line); }
+    void DemoRecord(const std::string& event) override { DemoRecordLines.push_back(event); }
+
   protected:
-    // The frame's work; the game subsystems fill these in.
+    // The frame's work.
     virtual void GameTick(uint32_t now);
     virtual void RenderFrame();
     void PresentFrame();
@@ -75,20 +160,51 @@ class TMainForm {
     virtual void Resumed();
 
     bool OpenDisplay(int bitsPerPixel);
-    void OpenAudio();
     void StyleWindow();
 
     Platform& platform_;
 
   private:
+    void CreateEngines();
+    void PrepareArchives();
+    void LoadInterfaceFiles();
+    void StartLanguage();
     void LoadGameData();
+    void LoadTables();
+    void LoadImages();
+    void SetOptionControls();
+    void RegisterPublishedHandlers();
+    // One start-up step; a fault is logged and shown, and start-up goes on with the next.
+    template <class Step> void Guard(const char* what, Step step);
+    void RouteMouseDown(const PlatformEvent& event, uint32_t now);
+    void RouteKeyDown(const PlatformEvent& event, uint32_t now);
+    void SetChecked(const std::string& name, bool checked);
 
     TMainFormOptions options_;
     std::string programFolder_;
-    bool audioEnabled_ = false;
+    TDebugLogFile log_;
+    std::unique_ptr<TSurfEngine> surfaces_;
+    std::unique_ptr<TResourceList> resources_;
+    TVexFontEngine fonts_;
+    TVexInterfaceEngine interface_;
+    TVexMethodTable methods_;
+    std::unique_ptr<TShellGraphic> graphic_;
+    TAudioEngine audio_;
+    TGeometry geometry_;
+    std::vector<TBonusType> bonusTypes_;
+    TGame game_;
+    TEffectTypes effectTypes_;
+    std::unique_ptr<TEffectRuntime> effectRuntime_;
+    TGameEffectPieces effectPieces_;
+    std::unique_ptr<TShellRuleHooks> hooks_;
+    TRenderState render_;
+    std::unique_ptr<TGameRenderer> renderer_;
+    ILevelLayers* layers_ = nullptr;
+    IPlayInput* input_ = nullptr;
+    int squaresArchive_ = -1;
+    int gameArchive_ = -1;
     bool dataLoaded_ = false;
     bool idleInstalled_ = false;
     bool resumePosted_ = false;
     bool closing_ = false;
-    std::vector<uint32_t> frame_; // black until the surface engine composes the frame
 };

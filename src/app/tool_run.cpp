@@ -1,0 +1,188 @@
+// quorrel-tool run: the whole game on the headless platform, driven by an events file, with
+// screenshots and a state dump at the end. Runs replay exactly with --seed.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/ToolCommands.h"
+#include "archive/SFunctions.h"
+#include "archive/SafeFile.h"
+#include "interface/VexForm.h"
+#include "main/shell/EventScript.h"
+#include "main/shell/GameLoop.h"
+#include "main/shell/MainForm.h"
+#include "platform/headless/HeadlessAudio.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+namespace {
+
+struct TShot {
+    uint32_t At = 0;
+    std::string File;
+    bool Taken = false;
+};
+
+struct TRunOptions {
+    std::string Dir;
+    std::optional<uint32_t> Seed;
+    uint32_t FrameMs = 33;
+    uint32_t Until = 10000;
+    std::string EventsFile;
+    std::vector<TShot> Shots;
+    int Bpp = 0; // 0: as the options say
+    std::string StateFile;
+};
+
+std::string OwnFolder() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("./") : exe.parent_path().string() + "/";
+}
+
+bool ParseUnsigned(const std::string& text, uint32_t& value) {
+    int32_t v = 0;
+    if (!TryStrToInt(text, v) || v < 0) return false;
+    value = static_cast<uint32_t>(v);
+    return true;
+}
+
+// Returns an error message, or "" when the arguments are good.
+std::string ParseArgs(const std::vector<std::string>& args, TRunOptions& o) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (i + 1 >= args.size()) return "missing value after " + a;
+        const std::string& v = args[++i];
+        uint32_t n = 0;
+        if (a == "--dir") {
+            o.Dir = v;
+        } else if (a == "--seed") {
+            if (!ParseUnsigned(v, n)) return "--seed takes a whole number";
+            o.Seed = n;
+        } else if (a == "--frame-ms") {
+            if (!ParseUnsigned(v, n) || n == 0) return "--frame-ms takes a positive number";
+            o.FrameMs = n;
+        } else if (a == "--until") {
+            if (!ParseUnsigned(v, n)) return "--until takes a whole number";
+            o.Until = n;
+        } else if (a == "--events") {
+            o.EventsFile = v;
+        } else if (a == "--shot") {
+            const size_t colon = v.find(':');
+            if (colon == std::string::npos || !ParseUnsigned(v.substr(0, colon), n) ||
+                colon + 1 >= v.size())
+                return "--shot takes MS:FILE";
+            o.Shots.push_back({n, v.substr(colon + 1), false});
+        } else if (a == "--bpp") {
+            if (v != "32" && v != "16") return "--bpp takes 32 or 16";
+            o.Bpp = v == "32" ? 32 : 16;
+        } else if (a == "--state") {
+            o.StateFile = v;
+        } else {
+            return "unknown option " + a;
+        }
+    }
+    if (o.Dir.empty()) o.Dir = OwnFolder();
+    if (o.Dir.back() != '/') o.Dir += '/';
+    return "";
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string StateJson(TMainForm& form, int frames) {
+    TGame& g = form.Game();
+    TVexForm* top = form.Interface().TopWindow();
+    std::ostringstream j;
+    j << "{\"GameState\": " << g.GameState
+      << ", \"TopWindow\": " << JsonString(top ? top->Name : "")
+      << ", \"CurrentLevel\": " << form.CurrentLevel << ", \"TotalScore\": " << form.TotalScore
+      << ", \"LevelScore\": " << g.Level.LevelScore << ", \"HammerCount\": " << g.HammerCount
+      << ", \"ClipperCount\": " << g.ClipperCount << ", \"Feed\": " << g.Steck.size()
+      << ", \"Pieces\": " << g.Fishkas.size() << ", \"Lights\": " << g.Level.Lights.size()
+      << ", \"LevelFinished\": " << (g.LevelFinished ? "true" : "false")
+      << ", \"HeldPiece\": " << g.HeldPiece << ", \"MapScroll\": " << g.MapScroll
+      << ", \"Frames\": " << frames << "}";
+    return j.str();
+}
+
+int Run(const std::vector<std::string>& args) {
+    TRunOptions o;
+    const std::string error = ParseArgs(args, o);
+    if (!error.empty()) return ToolFail(error);
+    std::vector<TScriptedEvent> events;
+    if (!o.EventsFile.empty()) {
+        std::string text;
+        if (!ReadWholeFile(o.EventsFile, text)) return ToolFail("cannot read " + o.EventsFile);
+        events = ParseEventScript(text);
+    }
+    if (!std::filesystem::is_directory(o.Dir)) return ToolFail("no game folder " + o.Dir);
+
+    const uint32_t start = 100000;
+    HeadlessClock clock(start);
+    HeadlessDisplay display;
+    HeadlessAudio audio;
+    HeadlessHost host(o.Dir);
+    Platform platform{clock, display, audio, host};
+    TMainFormOptions formOptions;
+    formOptions.Seed = o.Seed;
+    if (o.Bpp) formOptions.BitsPerPixel = o.Bpp;
+    TMainForm form(platform, formOptions);
+    TGameLoop loop(form, host);
+    form.FormCreate(true);
+    form.FormActivate();
+
+    size_t next = 0;
+    int frames = 0;
+    for (uint32_t elapsed = 0; elapsed <= o.Until; elapsed += o.FrameMs) {
+        for (; next < events.size() && events[next].Time <= elapsed; ++next) {
+            const PlatformEvent& e = events[next].Event;
+            if (e.Type == EventType::MouseMove || e.Type == EventType::MouseDown ||
+                e.Type == EventType::MouseUp)
+                host.Pointer = {e.X, e.Y};
+            host.Push(e);
+        }
+        const int before = display.Presents;
+        const bool goOn = loop.RunOnce();
+        if (display.Presents > before) {
+            ++frames;
+            for (TShot& shot : o.Shots)
+                if (!shot.Taken && elapsed >= shot.At) {
+                    shot.Taken = true;
+                    if (!display.SavePng(shot.File)) return ToolFail("cannot write " + shot.File);
+                }
+        }
+        if (!goOn) break;
+        clock.Advance(o.FrameMs);
+    }
+    for (const std::string& message : host.Messages)
+        std::cerr << "message: " << message << "\n";
+    const std::string state = StateJson(form, frames);
+    form.FormDestroy();
+    std::cout << state << "\n";
+    if (!o.StateFile.empty()) WriteFileAtomically(o.StateFile, state + "\n");
+    return 0;
+}
+
+const ToolCommand command(
+    "run",
+    "  run [--dir GAMEDIR] [--seed N] [--frame-ms MS] [--until MS] [--events FILE]\n"
+    "      [--shot MS:FILE]... [--bpp 32|16] [--state FILE]\n"
+    "                                        play the game headless; prints its state as JSON",
+    Run);
+
+} // namespace

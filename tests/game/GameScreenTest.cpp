@@ -1,0 +1,203 @@
+// The whole game on the headless platform with the built content.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "../shell/TestGameFolder.h"
+#include "graphics/ResourceList.h"
+#include "graphics/SurfEngine.h"
+#include "interface/VexForm.h"
+#include "interface/VexLabel.h"
+#include "main/shell/GameLoop.h"
+#include "main/shell/MainForm.h"
+#include "platform/headless/HeadlessAudio.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+namespace {
+
+class GameScreen : public ::testing::Test {
+  protected:
+    GameScreen()
+        : host(folder.WithContent().Path()), platform{clock, display, audio, host},
+          form(platform, TMainFormOptions{7u, std::nullopt}), loop(form, host) {}
+
+    void Start() {
+        form.FormCreate(true);
+        form.FormActivate();
+        Frames(1);
+    }
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            loop.RunOnce();
+            clock.Advance(33);
+        }
+    }
+    // A level in progress without a level file: the feed deals the single-square pieces.
+    void Play() {
+        TGame& g = form.Game();
+        g.ResetLevel(clock.Now());
+        g.Level.TypeWeights.assign(16, 1);
+        g.Level.FeedPeriod = 500;
+        g.NextFeedTime = clock.Now();
+        g.GameState = gsPlaying;
+        form.Interface().ChangeModal("WGame");
+        form.RebuildBackground();
+    }
+    int Differing(int x0, int y0, int x1, int y1, uint32_t colour) const {
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                n += display.Pixel(x, y) != colour;
+        return n;
+    }
+
+    TestGameFolder folder;
+    HeadlessClock clock;
+    HeadlessDisplay display;
+    HeadlessAudio audio;
+    HeadlessHost host;
+    Platform platform;
+    TMainForm form;
+    TGameLoop loop;
+};
+
+TEST_F(GameScreen, StartUpReachesTheTitleWithEveryCataloguedImageLoaded) {
+    Start();
+    ASSERT_NE(form.Interface().TopWindow(), nullptr);
+    EXPECT_EQ(form.Interface().TopWindow()->Name, "WTitle");
+    EXPECT_EQ(form.GameState(), gsTitle);
+    ASSERT_NE(form.Resources(), nullptr);
+    for (const ResourceEntry& entry : form.Resources()->Resources())
+        EXPECT_GE(form.Surfaces().FindSurface(entry.Name), 0) << entry.Name;
+    for (const char* name : {"MemorySurface", "Background", "MouseCursor", "GamePlay1"})
+        EXPECT_GE(form.Surfaces().FindSurface(name), 0) << name;
+    EXPECT_EQ(form.Render().PointerImage, "MouseCursor");
+    // The title is drawn, not a black frame, and the bird hovers near its place.
+    EXPECT_GT(Differing(0, 0, 799, 599, 0), 400000);
+    auto* bird = form.Interface().FindInterfaceObject("LBirdWTitle");
+    ASSERT_NE(bird, nullptr);
+    EXPECT_NEAR(bird->OriginLeft, 462, 8);
+    EXPECT_NEAR(bird->OriginTop, 10, 10);
+}
+
+TEST_F(GameScreen, EveryHintLabelHasAnEnglishText) {
+    Start();
+    for (const char* name :
+         {"LHintFirstTransparentFishka", "LHintLevelTop", "LHintSkillLive", "LHintSkillDropAccel",
+          "LHintSkillLuckyTwig", "LHintSkillAmphora", "LHintSkillHammer", "LHintFirstTakeFishka",
+          "LHintFirstTakeBonusFishka", "LHintFirstTakeQuestFishka", "LHintMatchingJoints",
+          "LHintTransparentTwig", "LHintClosedLink", "LHintFishComb"}) {
+        auto* label = dynamic_cast<TVexLabel*>(form.Interface().FindInterfaceObject(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_FALSE(label->Caption.empty()) << name;
+    }
+}
+
+TEST_F(GameScreen, ClickingNewGameOpensTheStartDialog) {
+    Start();
+    for (EventType t : {EventType::MouseMove, EventType::MouseDown, EventType::MouseUp}) {
+        PlatformEvent e;
+        e.Type = t;
+        e.X = 400, e.Y = 352;
+        host.Push(e);
+    }
+    Frames(2);
+    EXPECT_EQ(form.Interface().TopWindow()->Name, "WStartDialog");
+}
+
+TEST_F(GameScreen, ALevelInPlayFillsTheFeedAndCutsItAtColumn794) {
+    Start();
+    Play();
+    Frames(3);
+    EXPECT_GT(Differing(10, 10, 590, 480, 0), 100000); // the frame's play area
+    const uint32_t frameAt795 = display.Pixel(796, 560);
+    Frames(150); // five seconds
+    TGame& g = form.Game();
+    EXPECT_GE(g.Steck.size(), 8u);
+    // The newest piece has just come in at x 799: nothing of it shows past column 794.
+    ASSERT_FALSE(g.Steck.empty());
+    EXPECT_EQ(display.Pixel(796, 560), frameAt795);
+    // Virtual frames take no time: a third of a pixel each, about 50 pixels in 150 frames.
+    EXPECT_LT(g.Fishkas[g.Steck.front()].X, 760);
+    EXPECT_GT(g.Fishkas[g.Steck.front()].X, 740);
+    display.SavePng(folder.Path() + "play.png");
+    if (const char* keep = std::getenv("QUORREL_KEEP_SHOTS")) display.SavePng(keep);
+}
+
+TEST_F(GameScreen, TheCountdownMarksGrowWithTheJam) {
+    Start();
+    Play();
+    TGame& g = form.Game();
+    g.Level.LoseTime = 2200;
+    g.Overflowing = true;
+    g.OverflowSince = clock.Now() - 1100;
+    g.Level.TypeWeights.clear(); // nothing more arrives
+    form.FormPaint();
+    // round(1100 * 11 / 2200) = 6 marks, 8 pixels apart from y 578 upwards.
+    const int h = form.ImageSize("ProgressOTT.png").Y;
+    ASSERT_GT(h, 0);
+    EXPECT_GT(Differing(784, 578 - 8 * 5, 790, 578 - 8 * 5 + h - 1, 0), 0);
+    const uint32_t above = display.Pixel(786, 578 - 8 * 6 + 2);
+    g.OverflowSince = clock.Now() - 2200;
+    form.FormPaint();
+    EXPECT_NE(display.Pixel(786, 578 - 8 * 6 + 2), above); // the seventh mark came
+}
+
+TEST_F(GameScreen, HintsFadeInAtTheirCornerAndWrapLongTexts) {
+    Start();
+    Play();
+    form.ShowHint("LHintFirstTakeFishka", 10000);
+    const THintBox& hint = form.Render().Hint;
+    EXPECT_EQ(hint.Corner.X, 150);
+    EXPECT_EQ(hint.Corner.Y, 20);
+    EXPECT_GE(hint.Lines.size(), 2u);
+    for (const std::string& line : hint.Lines)
+        EXPECT_LE(form.Renderer().HintTextWidth(hint.CharSet, line), 300) << line;
+    form.ShowHint("NoSuchLabel", 10000); // nothing changes
+    EXPECT_EQ(hint.Lines.size(), form.Render().Hint.Lines.size());
+}
+
+TEST_F(GameScreen, LosingTheFocusKeepsTheSkillCountdown) {
+    Start();
+    Play();
+    TGame& g = form.Game();
+    g.LiveUntil = clock.Now() + 5000;
+    Frames(3);
+    const uint32_t left = g.LiveUntil - clock.Now();
+    PlatformEvent e;
+    e.Type = EventType::Deactivate;
+    host.Push(e);
+    Frames(1);
+    clock.Advance(60000); // a minute away
+    e.Type = EventType::Activate;
+    host.Push(e);
+    Frames(1);
+    EXPECT_EQ(g.LiveUntil - clock.Now(), left - 33);
+}
+
+TEST_F(GameScreen, SixteenBitFramesRenderTheSameScreen) {
+    display.RefusedDepths = {32};
+    Start();
+    EXPECT_EQ(display.BitsPerPixel(), 16);
+    EXPECT_EQ(form.Surfaces().BitsPerPixel(), 16);
+    EXPECT_GT(Differing(0, 0, 799, 599, 0), 400000);
+}
+
+TEST_F(GameScreen, AltEnterTwiceReturnsToTheWindowAndKeepsTheCheckBoxInStep) {
+    Start();
+    PlatformEvent e;
+    e.Type = EventType::KeyDown;
+    e.Key = 0x0D;
+    e.Shift = 2; // Alt
+    host.Push(e);
+    Frames(1);
+    EXPECT_TRUE(display.IsFullScreen());
+    EXPECT_EQ(form.Settings.FullScreenMode, 1);
+    host.Push(e);
+    Frames(2);
+    EXPECT_FALSE(display.IsFullScreen());
+    EXPECT_EQ(form.Settings.FullScreenMode, 0);
+    EXPECT_GT(Differing(0, 0, 799, 599, 0), 400000); // the images came back
+}
+
+} // namespace
