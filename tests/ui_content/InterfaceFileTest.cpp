@@ -1,0 +1,255 @@
+// The shipped interface file against the game code that drives it: every window and object the
+// game looks up by name, every handler its buttons call, and the English overlay.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "archive/FileFolder.h"
+#include "interface/InterfaceTestSupport.h"
+#include "interface/VexEdit.h"
+#include "interface/VexLabel.h"
+#include "interface/VexRadioButton.h"
+#include "markup/VexParser.h"
+
+namespace {
+
+using vextest::TInterfaceWorld;
+
+const std::vector<std::string> Skills = {"Live", "DropAccel", "LuckyTwig", "Amphora", "Hammer"};
+
+// The handlers the game registers: the game flow, the play input and the form's own.
+std::set<std::string> RegisteredHandlers() {
+    std::set<std::string> names = {"RHammerWStartDialogMouseUp",
+                                   "RClipperWStartDialogMouseUp",
+                                   "RScoreWStartDialogMouseUp",
+                                   "RNoLoseWStartDialogMouseUp",
+                                   "RNormalWStartDialogMouseUp",
+                                   "RHardWStartDialogMouseUp",
+                                   "REasyWStartDialogMouseUp",
+                                   "BPlayWStartDialogMouseUp",
+                                   "BNewWTitleMouseUp",
+                                   "BOkWFinishLevelDialogMouseUp",
+                                   "BNextLevelWBetweenLevelMenuMouseUp",
+                                   "BMainMenuWBetweenLevelMenuMouseUp",
+                                   "BSaveWBetweenLevelMenuMouseUp",
+                                   "BOkWAbortLivelDialogMouseUp",
+                                   "BOkWGameOverDialogMouseUp",
+                                   "BOkWQuitGameDialogMouseUp",
+                                   "BQuitWTitleMouseUp",
+                                   "BMenuWGameMouseUp",
+                                   "BResumeWMenuMouseUp",
+                                   "BGenerateFishWGameMouseUp",
+                                   "YesMouseUp",
+                                   "StartMouseUp",
+                                   "QuitMouseUp"};
+    for (const std::string& s : Skills) {
+        names.insert("BLeft" + s + "WBetweenLevelMenuMouseUp");
+        names.insert("BRight" + s + "WBetweenLevelMenuMouseUp");
+    }
+    return names;
+}
+
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The interface file as the game reads it: from the built game archive.
+std::string BuiltInterfaceFile() {
+    TFileFolder game = TFileFolder::Open(std::string(QUORREL_GAME_DIR) + "/game/game.zxc");
+    TMemoryStream& stream = game.Read("Quorrel.li");
+    return stream.Text();
+}
+
+// Quoted names with a window part ("LScoreCountWGame") in the game's flow and play code.
+std::set<std::string> NamesInGameCode() {
+    std::set<std::string> names;
+    const std::regex quoted("\"([A-Z][A-Za-z0-9]*W[A-Za-z]+)\"");
+    const std::filesystem::path src = std::filesystem::path(QUORREL_SOURCE_DIR) / "src/main";
+    for (const char* folder : {"progress", "rules"})
+        for (const auto& entry : std::filesystem::directory_iterator(src / folder)) {
+            const std::string text = FileText(entry.path());
+            for (std::sregex_iterator m(text.begin(), text.end(), quoted), end; m != end; ++m)
+                names.insert((*m)[1]);
+        }
+    return names;
+}
+
+std::string Prop(const TVexXMLTag& object, const std::string& name) {
+    for (const auto& p : object.Tags)
+        if (!p->Attributes.empty() && p->Attributes[0]->Value == name) return p->Text;
+    return "";
+}
+
+// The window an object sits in: up the parents to one whose parent is the screen.
+std::string WindowOf(TVexObject* o) {
+    while (o && o->Parent && o->ParentName != "VexScreen")
+        o = o->Parent;
+    return o && o->ParentName == "VexScreen" ? o->Name : "";
+}
+
+class InterfaceFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        text_ = BuiltInterfaceFile();
+        ASSERT_FALSE(text_.empty());
+        for (const std::string& h : RegisteredHandlers())
+            world_.Count(h);
+        world_.Load(text_);
+        world_.Engine.ComputeOrigins("VexScreen", 0, 0);
+        ASSERT_TRUE(world_.Log.Lines.empty()) << world_.Log.Lines.front();
+    }
+
+    void ExpectObject(const std::string& name, const std::string& cls, const std::string& window) {
+        TVexObject* o = world_.Engine.FindVexObjectByName(name);
+        ASSERT_NE(o, nullptr) << name;
+        EXPECT_EQ(o->ClassName(), cls) << name;
+        EXPECT_EQ(WindowOf(o), window) << name;
+    }
+
+    template <class T = TVexInterfaceObject> T& Get(const std::string& name) {
+        return world_.Get<T>(name);
+    }
+
+    std::string text_;
+    TInterfaceWorld world_;
+};
+
+TEST_F(InterfaceFileTest, EveryNameTheGameLooksUpIsThereInItsWindow) {
+    for (const char* w : {"WTitle", "WStartDialog", "WGame", "WMenu", "WProgressBar",
+                          "WFinishLevelDialog", "WBetweenLevelMenu", "WGameFinishedDialog",
+                          "WGameOverDialog", "WAbortLivelDialog", "WQuitGameDialog"})
+        ExpectObject(w, "TVexForm", w);
+
+    // Names the code spells out; handler names belong to the method table instead.
+    const std::set<std::string> handlers = RegisteredHandlers();
+    for (const std::string& name : NamesInGameCode()) {
+        if (name.size() > 7 && name.compare(name.size() - 7, 7, "MouseUp") == 0) {
+            EXPECT_TRUE(handlers.count(name)) << "unregistered handler " << name;
+            continue;
+        }
+        EXPECT_NE(world_.Engine.FindVexObjectByName(name), nullptr) << name;
+    }
+
+    // Names put together at run time, with the class the code casts them to.
+    const std::string menu = "WBetweenLevelMenu";
+    for (size_t i = 0; i < Skills.size(); ++i) {
+        const std::string& s = Skills[i];
+        ExpectObject("BLeft" + s + menu, "TVexButton", menu);
+        ExpectObject("BRight" + s + menu, "TVexButton", menu);
+        ExpectObject("L" + s + "Exp" + menu, "TVexLabel", menu);
+        const std::string caption = "VexLabel" + std::to_string(203 + i) + std::to_string(203 + i);
+        ExpectObject(caption, "TVexLabel", menu);
+    }
+    for (const char* count :
+         {"LLiveCount", "LDropAccelCount", "LLuckyTwigCount", "LExperienceCount", "LLevelHero"})
+        ExpectObject(count + menu, "TVexLabel", menu);
+    // One page per shipped level, hidden until the level before it is finished.
+    for (int n = 1; n <= 3; ++n) {
+        const std::string page = "TLevel" + std::to_string(n) + menu;
+        ExpectObject(page, "TVexTabForm", menu);
+        EXPECT_FALSE(Get(page).Visible) << page;
+    }
+    const std::string finished = "WGameFinishedDialog";
+    ExpectObject("EditWGameFinishedDialogue", "TVexEdit", finished);
+    for (const char* count :
+         {"LYourScoreCount", "LYourHammerCount", "LYourCapsCount", "LTotalScoreCount"})
+        ExpectObject(count + finished, "TVexLabel", finished);
+    ExpectObject("RNormalWStartDialog", "TVexRadioButton", "WStartDialog");
+
+    // The start dialog's two choices: three kits, four difficulties.
+    std::map<int, int> radios;
+    for (const auto& o : world_.Engine.FVexObjects)
+        if (auto* r = dynamic_cast<TVexRadioButton*>(o.get())) {
+            EXPECT_EQ(WindowOf(r), "WStartDialog") << r->Name;
+            ++radios[r->RadioGroup];
+        }
+    EXPECT_EQ(radios, (std::map<int, int>{{1, 3}, {2, 4}}));
+}
+
+TEST_F(InterfaceFileTest, EventsNameRealHandlersAndWindowsAndEveryCaptionIsTranslated) {
+    const std::set<std::string> handlers = RegisteredHandlers();
+    const std::regex command("(RunMethod|ShowModal|HideModal|ChangeModal) ([A-Za-z0-9]+)");
+    int commands = 0;
+    for (const auto& o : world_.Engine.FVexObjects) {
+        auto* io = dynamic_cast<TVexInterfaceObject*>(o.get());
+        if (!io) continue;
+        for (int kind = 0; kind < 4; ++kind)
+            for (const std::string& c : io->Commands(static_cast<TVexEventKind>(kind))) {
+                std::smatch m;
+                ++commands;
+                ASSERT_TRUE(std::regex_match(c, m, command)) << io->Name << ": " << c;
+                if (m[1] == "RunMethod")
+                    EXPECT_TRUE(handlers.count(m[2])) << io->Name << ": " << c;
+                else
+                    EXPECT_NE(world_.Engine.FindForm(m[2]), nullptr) << io->Name << ": " << c;
+            }
+    }
+    EXPECT_GT(commands, 30);
+
+    // Every object with text in the interface file has its English text in the overlay.
+    TVexParser overlay;
+    overlay.LoadFromText(FileText(std::string(QUORREL_GAME_DIR) + "/lng/ENU_1.lng"));
+    ASSERT_FALSE(overlay.Tags.empty());
+    std::set<std::string> translated;
+    for (const auto& o : overlay.Tags[0]->Tags)
+        if (!Prop(*o, "Caption").empty()) translated.insert(Prop(*o, "Name"));
+    TVexParser li;
+    li.LoadFromText(text_);
+    int captions = 0;
+    for (const auto& o : li.Tags[0]->Tags) {
+        if (Prop(*o, "Caption").empty()) continue;
+        ++captions;
+        EXPECT_TRUE(translated.count(Prop(*o, "Name"))) << Prop(*o, "Name");
+    }
+    EXPECT_GT(captions, 80);
+}
+
+// The buttons added for the between-level menu and the end of the game, clicked.
+TEST_F(InterfaceFileTest, TheNewButtonsAndPagesWork) {
+    TVexInterfaceEngine& engine = world_.Engine;
+    auto click = [this](const std::string& name) {
+        auto& o = Get(name);
+        world_.Click(o.OriginLeft + o.Width / 2, o.OriginTop + o.Height / 2);
+    };
+
+    engine.ChangeModal("WBetweenLevelMenu");
+    for (const std::string& s : Skills) {
+        click("BLeft" + s + "WBetweenLevelMenu");
+        click("BRight" + s + "WBetweenLevelMenu");
+        EXPECT_EQ(world_.Calls["BLeft" + s + "WBetweenLevelMenuMouseUp"], 1) << s;
+        EXPECT_EQ(world_.Calls["BRight" + s + "WBetweenLevelMenuMouseUp"], 1) << s;
+    }
+    // Each finished level shows its own page: the page before it must go.
+    Get("TLevel1WBetweenLevelMenu").SetVisible(true);
+    Get("TLevel2WBetweenLevelMenu").SetVisible(true);
+    EXPECT_FALSE(Get("TLevel1WBetweenLevelMenu").Visible);
+    EXPECT_FALSE(Get("LLevel1TextWBetweenLevelMenu").CanReact());
+    EXPECT_TRUE(Get("LLevel2TextWBetweenLevelMenu").CanReact());
+
+    // After the last level the final score opens over the menu; OK goes back to the title.
+    engine.ShowModal("WGameFinishedDialog");
+    click("BOkWGameFinishedDialog");
+    ASSERT_NE(engine.TopWindow(), nullptr);
+    EXPECT_EQ(engine.TopWindow()->Name, "WTitle");
+    EXPECT_EQ(engine.ModalStack.size(), 1u);
+
+    // Play starts the game and leaves the game window on top.
+    engine.ChangeModal("WTitle");
+    click("BNewWTitle");
+    EXPECT_EQ(world_.Calls["BNewWTitleMouseUp"], 1);
+    click("BPlayWStartDialog");
+    EXPECT_EQ(world_.Calls["BPlayWStartDialogMouseUp"], 1);
+    EXPECT_EQ(engine.TopWindow()->Name, "WGame");
+}
+
+} // namespace
