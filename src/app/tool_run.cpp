@@ -110,7 +110,7 @@ std::string StateJson(TMainForm& form, int frames) {
     std::ostringstream j;
     j << "{\"GameState\": " << g.GameState
       << ", \"TopWindow\": " << JsonString(top ? top->Name : "")
-      << ", \"CurrentLevel\": " << form.CurrentLevel << ", \"TotalScore\": " << form.TotalScore
+      << ", \"CurrentLevel\": " << form.CurrentLevel() << ", \"TotalScore\": " << form.TotalScore()
       << ", \"LevelScore\": " << g.Level.LevelScore << ", \"HammerCount\": " << g.HammerCount
       << ", \"ClipperCount\": " << g.ClipperCount << ", \"Feed\": " << g.Steck.size()
       << ", \"Pieces\": " << g.Fishkas.size() << ", \"Lights\": " << g.Level.Lights.size()
@@ -150,6 +150,10 @@ int Run(const std::vector<std::string>& args) {
     int frames = 0;
     for (uint32_t elapsed = 0; elapsed <= o.Until; elapsed += o.FrameMs) {
         for (; next < events.size() && events[next].Time <= elapsed; ++next) {
+            if (!events[next].Method.empty()) {
+                form.Methods().CallMethod(events[next].Method);
+                continue;
+            }
             const PlatformEvent& e = events[next].Event;
             if (e.Type == EventType::MouseMove || e.Type == EventType::MouseDown ||
                 e.Type == EventType::MouseUp)

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "../shell/TestGameFolder.h"
+#include "game/HeadlessGame.h"
 #include "graphics/ResourceList.h"
 #include "graphics/SurfEngine.h"
 #include "interface/VexForm.h"
@@ -15,23 +15,8 @@
 
 namespace {
 
-class GameScreen : public ::testing::Test {
+class GameScreen : public HeadlessGame {
   protected:
-    GameScreen()
-        : host(folder.WithContent().Path()), platform{clock, display, audio, host},
-          form(platform, TMainFormOptions{7u, std::nullopt}), loop(form, host) {}
-
-    void Start() {
-        form.FormCreate(true);
-        form.FormActivate();
-        Frames(1);
-    }
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) {
-            loop.RunOnce();
-            clock.Advance(33);
-        }
-    }
     // A level in progress without a level file: the feed deals the single-square pieces.
     void Play() {
         TGame& g = form.Game();
@@ -43,22 +28,6 @@ class GameScreen : public ::testing::Test {
         form.Interface().ChangeModal("WGame");
         form.RebuildBackground();
     }
-    int Differing(int x0, int y0, int x1, int y1, uint32_t colour) const {
-        int n = 0;
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                n += display.Pixel(x, y) != colour;
-        return n;
-    }
-
-    TestGameFolder folder;
-    HeadlessClock clock;
-    HeadlessDisplay display;
-    HeadlessAudio audio;
-    HeadlessHost host;
-    Platform platform;
-    TMainForm form;
-    TGameLoop loop;
 };
 
 TEST_F(GameScreen, StartUpReachesTheTitleWithEveryCataloguedImageLoaded) {

@@ -11,6 +11,8 @@ void TGame::FinishLevel(uint32_t now) {
         RemoveFishka(*it);
     }
     Overflowing = false;
+    // The finish dialog answers the arrow only: a tool in hand would swallow the first click.
+    if (PointerImage != PointerNormal) SetPointer(PointerNormal);
     host_.ShowWindow("WFinishLevelDialog");
     host_.PlayMusic("Be happy!.mo3");
 

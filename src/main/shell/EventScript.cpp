@@ -100,6 +100,8 @@ void ParseLine(const std::string& raw, int line, std::vector<TScriptedEvent>& ou
             out.push_back(e);
         }
         return;
+    } else if (verb == "call") {
+        if (!(in >> e.Method)) Bad(line, "missing handler name");
     } else if (verb == "deactivate") {
         ev.Type = EventType::Deactivate;
     } else if (verb == "activate") {

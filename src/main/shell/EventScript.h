@@ -7,11 +7,13 @@
 
 // A recorded session: one event a line, "<ms since the start> <verb> [arguments]", "#" starts
 // a comment. Verbs: move X Y, ldown/lup/rdown/rup X Y, wheel DELTA, key K (down then up),
-// keydown K, keyup K, text STRING, deactivate, activate, quit. A modifier held with keydown
-// (Shift, Ctrl, Alt) applies to later keys and clicks until its keyup.
+// keydown K, keyup K, text STRING, deactivate, activate, quit, and call NAME (runs the
+// published handler NAME as a button of the interface file would). A modifier held with
+// keydown (Shift, Ctrl, Alt) applies to later keys and clicks until its keyup.
 struct TScriptedEvent {
     uint32_t Time = 0;
     PlatformEvent Event;
+    std::string Method; // set for "call": no platform event then
 };
 
 // A key by decimal code or name (Escape, Enter, Space, Delete, Backspace, Shift, Ctrl, Alt,

@@ -11,6 +11,7 @@
 #include "main/rules/Game.h"
 #include "main/shell/FrameClock.h"
 #include "main/shell/LevelLayers.h"
+#include "main/shell/PlayAreaDraw.h"
 
 namespace {
 const char* const Back = "Background";
@@ -18,9 +19,7 @@ const char* const Frame = "MemorySurface";
 } // namespace
 
 TPoint TGameRenderer::Size(const std::string& image) const {
-    const int i = c_.Surfaces.FindSurface(image);
-    if (i < 0) return {};
-    return {c_.Surfaces.Record(i).Width, c_.Surfaces.Record(i).Height};
+    return SurfaceSize(c_.Surfaces, image);
 }
 
 int TGameRenderer::ScreenY(int mapY) const {
@@ -36,17 +35,7 @@ std::string TGameRenderer::PieceImage(int piece) const {
 void TGameRenderer::DrawInPlayArea(const std::string& image, const char* target, int x, int y,
                                    uint8_t opacity, uint32_t tint, uint8_t level,
                                    std::optional<int> lastColumn) {
-    const TPoint size = Size(image);
-    if (size.X <= 0 || size.Y <= 0) return;
-    TRect r{0, 0, size.X - 1, size.Y - 1};
-    if (y < PlayTop) {
-        r.Top += PlayTop - y;
-        y = PlayTop;
-    }
-    if (y + (r.Bottom - r.Top) > PlayBottom) r.Bottom = r.Top + (PlayBottom - y);
-    if (lastColumn && x + r.Right > *lastColumn) r.Right = *lastColumn - x;
-    if (r.Bottom < r.Top || r.Right < r.Left) return;
-    c_.Surfaces.DrawAlpha(image, target, x, y, opacity, r, tint, level);
+    ::DrawInPlayArea(c_.Surfaces, image, target, x, y, opacity, tint, level, lastColumn);
 }
 
 void TGameRenderer::DrawOnScreen(const std::string& image, int x, int y, uint8_t level,

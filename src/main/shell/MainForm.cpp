@@ -4,6 +4,7 @@
 #include "graphics/SurfEngine.h"
 #include "main/effects/EffectList.h"
 #include "main/effects/EffectRuntime.h"
+#include "main/shell/GameSession.h"
 #include "main/shell/LevelLayers.h"
 #include "main/shell/ShellRuleHooks.h"
 
@@ -28,6 +29,14 @@ TMainForm::TMainForm(Platform& platform, TMainFormOptions options)
 }
 
 TMainForm::~TMainForm() = default;
+
+int TMainForm::CurrentLevel() const {
+    return session_ ? session_->Flow().Values.CurrentLevel : 0;
+}
+
+int TMainForm::TotalScore() const {
+    return session_ ? session_->Flow().Values.TotalScore : 0;
+}
 
 void TMainForm::SetLevelLayers(ILevelLayers* layers) {
     layers_ = layers;

@@ -29,30 +29,13 @@ class TFileFolder;
 class TEffectRuntime;
 class TShellRuleHooks;
 class ILevelLayers;
+class TGameSession;
 
 struct TMainFormOptions {
     // A fixed seed makes a run replay exactly; without one the clock seeds the generator.
     std::optional<uint32_t> Seed;
     // A colour depth that replaces the one of the options (headless runs).
     std::optional<int> BitsPerPixel;
-};
-
-// Play input (mouse and keys on the board) that the rules' input handling supplies. Without
-// it every event goes to the interface.
-class IPlayInput {
-  public:
-    virtual ~IPlayInput() = default;
-    virtual void MouseMove(int x, int y, uint32_t now) { (void)x, (void)y, (void)now; }
-    virtual void MouseDown(MouseButton button, int x, int y, unsigned shift, uint32_t now) {
-        (void)button, (void)x, (void)y, (void)shift, (void)now;
-    }
-    virtual void MouseUp(MouseButton button, int x, int y) { (void)button, (void)x, (void)y; }
-    virtual void MouseWheel(int delta, uint32_t now) { (void)delta, (void)now; }
-    // False when the key must not reach the interface (the key that starts a key sequence).
-    virtual bool KeyDown(int key, unsigned shift, uint32_t now) {
-        return (void)key, (void)shift, (void)now, true;
-    }
-    virtual void KeyUp(int key) { (void)key; }
 };
 
 // The main form: owns the game's engines, starts them in order, runs one frame per idle call,
@@ -100,9 +83,13 @@ class TMainForm : public IGameHost {
     void Log(const std::string& message);
 
     int GameState() const { return game_.GameState; }
-    // The level being played or to be played next (0-based); the game flow keeps it.
-    int CurrentLevel = 0;
-    int TotalScore = 0;
+    // The level being played or to be played next (0-based) and the score of the finished
+    // levels, as the game flow keeps them.
+    int CurrentLevel() const;
+    int TotalScore() const;
+    uint32_t Now() const { return platform_.Clock.Now(); }
+    // A message box over the game; the game goes on when it is closed.
+    void ShowMessage(const std::string& text) { platform_.Host.ShowMessage("Quorrel", text); }
     bool Paused = false;
     TFrameClock Clock;
     TGameSettings Settings;
@@ -123,13 +110,15 @@ class TMainForm : public IGameHost {
     TGameRenderer& Renderer() { return *renderer_; }
     TResourceList* Resources() { return resources_.get(); }
     TEffectTypes& EffectTypes() { return effectTypes_; }
+    TEffectRuntime& EffectRuntime() { return *effectRuntime_; }
+    // The game being played; null until the data is loaded.
+    TGameSession* Session() { return session_.get(); }
     TFileFolder* GameArchive();
     TFileFolder* SquaresArchive();
     std::vector<std::string> DemoRecordLines;
 
     void SetLevelLayers(ILevelLayers* layers);
     void SetLevelHooks(IRuleHooks* hooks);
-    void SetPlayInput(IPlayInput* input) { input_ = input; }
 
     // IGameHost: what the rules ask of the game.
     void StartEffect(const std::string& type, TPoint point, int piece1, int piece2) override;
@@ -176,8 +165,7 @@ class TMainForm : public IGameHost {
     void RegisterPublishedHandlers();
     // One start-up step; a fault is logged and shown, and start-up goes on with the next.
     template <class Step> void Guard(const char* what, Step step);
-    void RouteMouseDown(const PlatformEvent& event, uint32_t now);
-    void RouteKeyDown(const PlatformEvent& event, uint32_t now);
+    void RouteInput(const PlatformEvent& event, uint32_t now);
     void SetChecked(const std::string& name, bool checked);
 
     TMainFormOptions options_;
@@ -200,7 +188,7 @@ class TMainForm : public IGameHost {
     TRenderState render_;
     std::unique_ptr<TGameRenderer> renderer_;
     ILevelLayers* layers_ = nullptr;
-    IPlayInput* input_ = nullptr;
+    std::unique_ptr<TGameSession> session_;
     int squaresArchive_ = -1;
     int gameArchive_ = -1;
     bool dataLoaded_ = false;

@@ -65,11 +65,4 @@ void TMainForm::RegisterPublishedHandlers() {
     methods_.RegisterMethod("YesMouseUp", [] {});
     methods_.RegisterMethod("StartMouseUp", [] {});
     methods_.RegisterMethod("QuitMouseUp", [this] { Close(); });
-    // Quitting from the title or the quit dialog keeps the settings, then ends the game.
-    auto quit = [this] {
-        SaveOptions(GamePath("options.cfg"), Settings);
-        Close();
-    };
-    methods_.RegisterMethod("BQuitWTitleMouseUp", quit);
-    methods_.RegisterMethod("BOkWQuitGameDialogMouseUp", quit);
 }

@@ -9,6 +9,7 @@
 #include "graphics/SurfEngine.h"
 #include "interface/VexCheckBox.h"
 #include "main/rules/GeometryLoader.h"
+#include "main/shell/GameSession.h"
 #include "main/shell/LanguageStart.h"
 #include "main/shell/MainForm.h"
 
@@ -125,6 +126,8 @@ void TMainForm::LoadGameData() {
         Guard("Loading the sounds", [&] { audio_.LoadLists(*game); });
     }
     audio_.Play(TAudioEngine::TitleMusic);
+    session_ = std::make_unique<TGameSession>(*this);
+    session_->Start();
     SetOptionControls();
     Clock.Start(now);
     // The activation message: it brings the resume message, which starts the frames.

@@ -273,7 +273,8 @@ void TGameRenderer::DrawHeldPiece(uint32_t now) {
 void TGameRenderer::DrawClipperPreview() {
     TGame& g = c_.Game;
     const TRenderState& st = c_.State;
-    if (st.ClipPreviewType < 0) return;
+    // The preview belongs to the clipper in hand; the arrow or the hammer shows none.
+    if (st.ClipPreviewType < 0 || g.PointerImage != PointerClipper) return;
     const TGeometry& geo = g.Geometry();
     const std::string image = geo.TypeOf(st.ClipPreviewType).ImageName;
     const TPoint size = Size(image);

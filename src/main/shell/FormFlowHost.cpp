@@ -1,0 +1,75 @@
+#include "archive/FileFolder.h"
+#include "graphics/ResourceList.h"
+#include "main/options/Settings.h"
+#include "main/shell/GameSession.h"
+#include "main/shell/MainForm.h"
+
+namespace {
+constexpr int LevelSlots = 3; // the catalogue's slots: game, squares and the level's own images
+}
+
+uint32_t TFormFlowHost::Now() {
+    return form_.Now();
+}
+
+void TFormFlowHost::StopAllAudio() {
+    form_.Audio().StopAll();
+}
+
+void TFormFlowHost::PlayMusic(const std::string& name) {
+    form_.Audio().ChangeMusic(name);
+}
+
+void TFormFlowHost::RebuildBackground() {
+    form_.RebuildBackground();
+}
+
+// Images of the last level that this one does not name are freed; its new ones are loaded.
+void TFormFlowHost::ResolveSurfaces() {
+    if (TResourceList* resources = form_.Resources()) {
+        resources->MarkUnused(LevelSlots);
+        resources->ResolveSurfaces(LevelSlots);
+    }
+}
+
+void TFormFlowHost::ResetLevel(uint32_t now) {
+    session_.Loader().ResetLevel(now);
+    form_.Render().PictureHighlight = -1;
+}
+
+bool TFormFlowHost::LoadLevel(const std::string& fileName, const TLevelSkills& skills,
+                              uint32_t now) {
+    TFileFolder* squares = form_.SquaresArchive();
+    if (!squares) return false;
+    try {
+        if (!session_.Loader().LoadLevel(*squares, fileName, skills, now)) return false;
+    } catch (const std::exception& e) {
+        // A broken level file: the player goes back to the menu rather than onto half a board.
+        form_.Log("Level \"" + fileName + "\": " + e.what());
+        form_.ShowMessage(e.what());
+        return false;
+    }
+    form_.Game().FindOpenEnds();
+    return true;
+}
+
+TPoint TFormFlowHost::LoadLevelImage(const std::string& name) {
+    if (!session_.Images().Ensure(name)) return {};
+    return session_.Images().Size(name);
+}
+
+void TFormFlowHost::WriteSettings() {
+    try {
+        SaveOptions(form_.GamePath("options.cfg"), form_.Settings);
+    } catch (const std::exception& e) {
+        form_.Log(e.what());
+    }
+}
+
+void TFormFlowHost::CloseProgram() {
+    form_.Close();
+}
+
+void TFormFlowHost::DebugLog(const std::string& line) {
+    form_.Log(line);
+}

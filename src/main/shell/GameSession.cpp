@@ -1,0 +1,28 @@
+#include "main/shell/GameSession.h"
+
+#include "archive/FileFolder.h"
+#include "main/shell/MainForm.h"
+
+TGameSession::TGameSession(TMainForm& form)
+    : form_(form), images_(form.Surfaces(), form.SquaresArchive(), form), levelHost_(form, *this),
+      loader_(form.Game(), form.Geometry(), objects_, images_, levelHost_),
+      runtime_(form.Game(), objects_, images_, levelHost_),
+      scenery_(form.Surfaces(), form.Game(), objects_, runtime_), playHost_(form, *this),
+      input_(form.Game(), playHost_), widgets_(form.Interface()), flowHost_(form, *this),
+      flow_(form.Game(), levels_, widgets_, flowHost_) {}
+
+void TGameSession::Start() {
+    if (TFileFolder* squares = form_.SquaresArchive()) {
+        try {
+            levels_ = LoadLevelList(*squares);
+        } catch (const std::exception& e) {
+            form_.Log(std::string("Loading the level list: ") + e.what());
+        }
+    }
+    TVexMethodTable& methods = form_.Methods();
+    flow_.RegisterHandlers(methods);
+    input_.RegisterHandlers(methods, [this] { return form_.Now(); });
+    input_.SetDeveloperKeys(form_.Settings.DeveloperKeys());
+    form_.SetLevelHooks(&runtime_);
+    form_.SetLevelLayers(&scenery_);
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include "main/levels/LevelHost.h"
+#include "main/progress/FlowHost.h"
+#include "main/rules/PlayInputHost.h"
+
+class TMainForm;
+class TGameSession;
+
+// What the play input asks of the form: the interface, the renderer, the display switch and
+// the level's timers.
+class TFormPlayHost : public IPlayInputHost {
+  public:
+    TFormPlayHost(TMainForm& form, TGameSession& session) : form_(form), session_(session) {}
+
+    void InterfaceMouseMove(int x, int y) override;
+    void InterfaceMouseDown(int button, int x, int y) override;
+    void InterfaceMouseUp(int button, int x, int y) override;
+    void InterfaceKeyDown(int key, unsigned shift) override;
+    void InterfaceKeyPress(uint8_t ch) override;
+    void ShowModal(const std::string& window) override;
+    std::string TopWindowName() override;
+    bool CallMethod(const std::string& name) override;
+    void PointerMoved(TPoint at, uint32_t now) override;
+    void SetClipPreview(int type, int frag) override;
+    void HighlightPictureAt(TPoint mapPoint, uint32_t now) override;
+    void ToggleFrameRate() override;
+    void ToggleBlockedSquares() override;
+    void SwitchDisplayMode() override;
+    void RestartLevelTimers(uint32_t now) override;
+
+  private:
+    TMainForm& form_;
+    TGameSession& session_;
+};
+
+// What the level loader and the level's objects ask of the form while a level loads and plays.
+class TFormLevelHost : public ILevelHost {
+  public:
+    TFormLevelHost(TMainForm& form, TGameSession& session) : form_(form), session_(session) {}
+
+    bool HasProgressBar() override;
+    void SetProgress(int position) override;
+    void RepaintScreen() override;
+    bool StartSurfaceEffect(const std::string& type, const std::string& surface,
+                            TPoint at) override;
+    void RestartEmitters(uint32_t now) override;
+    void ClearSprites() override;
+    void ResetKeySequences() override;
+
+  private:
+    TMainForm& form_;
+    TGameSession& session_;
+};
+
+// What the game flow asks of the form: time, music, the screen, loading levels and closing.
+class TFormFlowHost : public IFlowHost {
+  public:
+    TFormFlowHost(TMainForm& form, TGameSession& session) : form_(form), session_(session) {}
+
+    uint32_t Now() override;
+    void StopAllAudio() override;
+    void PlayMusic(const std::string& name) override;
+    void RebuildBackground() override;
+    void ResolveSurfaces() override;
+    void ResetLevel(uint32_t now) override;
+    bool LoadLevel(const std::string& fileName, const TLevelSkills& skills, uint32_t now) override;
+    TPoint LoadLevelImage(const std::string& name) override;
+    void WriteSettings() override;
+    void CloseProgram() override;
+    void DebugLog(const std::string& line) override;
+
+  private:
+    TMainForm& form_;
+    TGameSession& session_;
+};

@@ -1,0 +1,138 @@
+// A game played the way a player plays it: the title, the start dialog, the first level with
+// the feed, the bumper and the clipper, the finish, the between-level menu and the next level.
+#include <gtest/gtest.h>
+
+#include "game/HeadlessGame.h"
+#include "graphics/SurfEngine.h"
+#include "main/effects/EffectList.h"
+#include "main/shell/GameSession.h"
+#include "platform/VirtualKeys.h"
+
+namespace {
+
+class PlayThrough : public HeadlessGame {
+  protected:
+    void NewGame() {
+        Start();
+        ASSERT_TRUE(ClickObject("BNewWTitle"));
+        ASSERT_EQ(TopWindow(), "WStartDialog");
+        ASSERT_TRUE(ClickObject("BPlayWStartDialog"));
+        WhileTheMapScrolls();
+    }
+    // The map comes into view from below; the player waits for it to stand still.
+    void WhileTheMapScrolls() {
+        const TGame& g = form.Game();
+        for (int i = 0; i < 600 && g.MapScroll != g.ScrollTarget; ++i)
+            Frames(1);
+        ASSERT_EQ(g.MapScroll, g.ScrollTarget);
+    }
+    // Where to point the clipper so that it works on the frag.
+    TPoint ClipperPointFor(int frag) {
+        const TGame& g = form.Game();
+        const TPoint a = g.Geometry().FragAnchor(frag);
+        return {a.X + 20 - ClipperHotSpot.X, a.Y + 20 + 245 - g.MapScroll + 5 - ClipperHotSpot.Y};
+    }
+    // Closes every open end with the clipper, one click each, as long as clippers last.
+    void ClipEveryOpenEnd() {
+        TGame& g = form.Game();
+        for (int guard = 0; guard < 8 && !g.Level.Lights.empty() && !g.LevelFinished; ++guard) {
+            const int frag = g.Level.Lights.front().Frag;
+            ASSERT_GE(g.ClipPreviewType(frag), 0) << "the clipper cannot close frag " << frag;
+            if (g.PointerImage != PointerClipper) Key(vk::F1 + 3);
+            ASSERT_EQ(g.PointerImage, PointerClipper);
+            const TPoint at = ClipperPointFor(frag);
+            Click(at.X, at.Y);
+        }
+    }
+    int PlayAreaColours() {
+        std::vector<uint32_t> seen;
+        for (int y = 10; y < 480; y += 7)
+            for (int x = 10; x < 590; x += 7)
+                if (std::find(seen.begin(), seen.end(), display.Pixel(x, y)) == seen.end())
+                    seen.push_back(display.Pixel(x, y));
+        return static_cast<int>(seen.size());
+    }
+};
+
+TEST_F(PlayThrough, PlayStartsTheFirstLevelWithItsSceneryAndFeed) {
+    NewGame();
+    TGame& g = form.Game();
+    EXPECT_EQ(g.GameState, gsPlaying);
+    EXPECT_EQ(TopWindow(), "WGame");
+    EXPECT_EQ(form.CurrentLevel(), 0);
+    ASSERT_FALSE(g.Fishkas.empty()) << "the level's root piece";
+    EXPECT_FALSE(g.Level.Lights.empty());
+    ASSERT_NE(form.Session(), nullptr);
+    EXPECT_FALSE(form.Session()->Objects().Pictures.empty());
+    // The scenery is drawn: a sky, trees and ferns make many colours, an empty board few.
+    EXPECT_GT(PlayAreaColours(), 50);
+    // Space takes the front of the feed (dealing one at once when it is empty).
+    Key(vk::Space);
+    ASSERT_GE(g.HeldPiece, 0);
+    const int held = g.HeldPiece;
+    // The held piece follows the pointer; the wheel turns it.
+    Push(EventType::MouseMove, 300, 200);
+    Frames(1);
+    EXPECT_NEAR(g.Fishkas[held].X + g.PieceImageSize(held).X / 2, 300, 1);
+    const int type = g.Fishkas[held].Type;
+    PlatformEvent wheel;
+    wheel.Type = EventType::MouseWheel;
+    wheel.WheelDelta = -120;
+    host.Push(wheel);
+    Frames(1);
+    EXPECT_EQ(g.HeldPiece, held);
+    EXPECT_NE(g.Fishkas[held].Type, type) << "turning changes the piece's type";
+    // Delete drops it into the bumper, which carries it away.
+    Key(vk::Delete);
+    EXPECT_EQ(g.HeldPiece, -1);
+    EXPECT_EQ(g.BumperPiece, held);
+}
+
+TEST_F(PlayThrough, TheFirstLevelIsFinishedAndTheSecondFollows) {
+    NewGame();
+    TGame& g = form.Game();
+    ASSERT_EQ(g.GameState, gsPlaying);
+    const int clippers = g.ClipperCount;
+    ClipEveryOpenEnd();
+    EXPECT_LT(g.ClipperCount, clippers);
+    // Clipping makes effects on the board.
+    EXPECT_GT(EffectListOf(form.Surfaces()).Count(), 0);
+    Frames(10);
+    ASSERT_TRUE(g.LevelFinished) << g.Level.Lights.size() << " open ends left";
+    EXPECT_EQ(TopWindow(), "WFinishLevelDialog");
+    EXPECT_EQ(g.PointerImage, PointerNormal) << "the dialog takes the first click";
+    const int score = g.Level.LevelScore;
+
+    ASSERT_TRUE(ClickObject("BOkWFinishLevelDialog"));
+    EXPECT_EQ(TopWindow(), "WBetweenLevelMenu");
+    EXPECT_EQ(g.GameState, gsBetweenLevels);
+    EXPECT_EQ(form.CurrentLevel(), 1);
+    EXPECT_EQ(form.TotalScore(), score);
+    Frames(5);
+
+    ASSERT_TRUE(ClickObject("BNextLevelWBetweenLevelMenu"));
+    WhileTheMapScrolls();
+    EXPECT_EQ(g.GameState, gsPlaying);
+    EXPECT_EQ(TopWindow(), "WGame");
+    EXPECT_EQ(form.CurrentLevel(), 1);
+    EXPECT_FALSE(g.LevelFinished);
+    EXPECT_FALSE(g.Level.Lights.empty());
+}
+
+TEST_F(PlayThrough, EscapeOpensTheMenuAndAbandoningReturnsToTheTitle) {
+    NewGame();
+    TGame& g = form.Game();
+    Key(vk::Escape);
+    EXPECT_EQ(TopWindow(), "WMenu");
+    ASSERT_TRUE(ClickObject("BResumeWMenu"));
+    EXPECT_EQ(TopWindow(), "WGame");
+    EXPECT_EQ(g.GameState, gsPlaying);
+    Key(vk::Escape);
+    ASSERT_TRUE(ClickObject("BAbortWMenu"));
+    EXPECT_EQ(TopWindow(), "WAbortLivelDialog");
+    ASSERT_TRUE(ClickObject("BOkWAbortLivelDialog"));
+    Frames(2);
+    EXPECT_NE(g.GameState, gsPlaying);
+}
+
+} // namespace
