@@ -59,12 +59,23 @@ void TPNGMorf::AddJob(const std::string& source, const std::string& dest) {
     jobs_.push_back("Source=\"" + source + "\" Dest=\"" + dest + "\"");
 }
 
+namespace {
+// A prepared copy stands until its source is replaced by a newer one (an update or a mod):
+// a stale copy would show the old pictures with the new levels.
+bool PreparedCopyIsCurrent(const std::string& source, const std::string& dest) {
+    std::error_code e1, e2;
+    const auto made = std::filesystem::last_write_time(dest, e1);
+    const auto shipped = std::filesystem::last_write_time(source, e2);
+    return !e1 && !e2 && made >= shipped;
+}
+} // namespace
+
 void TPNGMorf::RunJobs() {
     for (const std::string& job : jobs_) {
         const std::string source = GetAttr(job, "Source");
         const std::string dest = GetAttr(job, "Dest");
         if (!FileExists(source)) throw GameError("Can not find file " + source + "!");
-        if (FileExists(dest)) continue;
+        if (PreparedCopyIsCurrent(source, dest)) continue;
         const std::filesystem::path folder = std::filesystem::path(dest).parent_path();
         if (!folder.empty()) std::filesystem::create_directories(folder);
         ConvertArchive(source, dest);

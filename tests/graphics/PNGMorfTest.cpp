@@ -130,7 +130,7 @@ TEST(PNGMorfConvert, ReportsProgressPerEntryOfTheSourceArchive) {
     EXPECT_EQ(text, scratch.File("src.zxc"));
 }
 
-TEST(PNGMorfJobs, TheSecondStartConvertsNothingAndAMissingSourceIsReported) {
+TEST(PNGMorfJobs, TheSecondStartConvertsOnlyNewerSourcesAndAMissingSourceIsReported) {
     ScratchFolder scratch;
     const std::string folder = scratch.Folder();
     WriteArchive(folder + "game/game.zxc", {{"a.txt", TMemoryStream(std::string("first"))}});
@@ -147,16 +147,23 @@ TEST(PNGMorfJobs, TheSecondStartConvertsNothingAndAMissingSourceIsReported) {
     EXPECT_EQ(shown[0], "Preparing game graphics ...");
     EXPECT_EQ(hidden, 1);
 
-    // The sources change, but the prepared copies exist: nothing is converted again.
+    // A source older than its prepared copy is not converted again...
+    namespace fs = std::filesystem;
     WriteArchive(folder + "game/game.zxc", {{"changed.txt", TMemoryStream(std::string("second"))}});
+    const auto made = fs::last_write_time(folder + "temp/game.zxc");
+    fs::last_write_time(folder + "game/game.zxc", made - std::chrono::hours(1));
     PrepareGameArchives(folder, display);
     EXPECT_EQ(EntryNames(folder + "temp/game.zxc"), (std::vector<std::string>{"a.txt"}));
+    // ...but a newer one (an update of the game) replaces the stale copy.
+    fs::last_write_time(folder + "game/game.zxc", made + std::chrono::hours(1));
+    PrepareGameArchives(folder, display);
+    EXPECT_EQ(EntryNames(folder + "temp/game.zxc"), (std::vector<std::string>{"changed.txt"}));
 
     std::filesystem::remove(folder + "levels/squares.zxc");
     std::filesystem::remove(folder + "temp/squares.zxc");
     EXPECT_EQ(ErrorOf([&] { PrepareGameArchives(folder, display); }),
               "Can not find file " + folder + "levels/squares.zxc!");
-    EXPECT_EQ(hidden, 3); // hidden again after the failure too
+    EXPECT_EQ(hidden, 4); // hidden again after the failure too
 }
 
 TEST(PNGMorfScript, AutosizeTakesTheFirstAddedImageOnlyAndLaterImagesBlend) {

@@ -88,9 +88,9 @@ void RightPanel(cairo_t* cr) {
     MossTufts(cr, 612, 6, 180, 10, 24, 12);
     CarvedText(cr, "Score", 702, 30, 15, true, Palette::Parchment.Mix(Palette::Stone, 0.3));
     StoneSocket(cr, ScoreLeft, ScoreTop, ScoreWidth, ScoreHeight, 6);
-    CarvedText(cr, "Combos", CombLeft + CombWidth / 2.0, 86, 13, true,
+    CarvedText(cr, "Level", LevelLeft + LevelWidth / 2.0, 86, 13, true,
                Palette::Parchment.Mix(Palette::Stone, 0.3));
-    StoneSocket(cr, CombLeft, CombTop, CombWidth, CombHeight, 6);
+    StoneSocket(cr, LevelLeft, LevelTop, LevelWidth, LevelHeight, 6);
     CarvedText(cr, "Menu", MenuLeft + MenuWidth / 2.0, 86, 13, true,
                Palette::Parchment.Mix(Palette::Stone, 0.3));
     StoneSocket(cr, MenuLeft, MenuTop, MenuWidth, MenuHeight, 6);

@@ -7,8 +7,8 @@ class TContentArchive;
 namespace FrameLayout {
 // The carved socket that shows the score.
 constexpr int ScoreLeft = 618, ScoreTop = 36, ScoreWidth = 168, ScoreHeight = 28;
-// The socket of the combinations made so far ("2 / 5").
-constexpr int CombLeft = 618, CombTop = 92, CombWidth = 80, CombHeight = 28;
+// The socket of the number of the level being played.
+constexpr int LevelLeft = 618, LevelTop = 92, LevelWidth = 80, LevelHeight = 28;
 // The socket of the menu button.
 constexpr int MenuLeft = 706, MenuTop = 92, MenuWidth = 80, MenuHeight = 28;
 // Under the tool sockets: the hammer and clipper counts.
