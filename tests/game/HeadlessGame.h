@@ -27,9 +27,11 @@ class HeadlessGame : public ::testing::Test {
             clock.Advance(33);
         }
     }
-    void Push(EventType type, int x = 0, int y = 0, int key = 0) {
+    void Push(EventType type, int x = 0, int y = 0, int key = 0,
+              MouseButton button = MouseButton::Left) {
         PlatformEvent e;
         e.Type = type;
+        e.Button = button;
         e.X = x, e.Y = y, e.Key = key;
         if (type == EventType::MouseMove || type == EventType::MouseDown) host.Pointer = {x, y};
         host.Push(e);
@@ -40,6 +42,11 @@ class HeadlessGame : public ::testing::Test {
         Push(EventType::MouseDown, x, y);
         Push(EventType::MouseUp, x, y);
         Frames(2);
+    }
+    void RightClick(int x, int y) {
+        Push(EventType::MouseDown, x, y, 0, MouseButton::Right);
+        Push(EventType::MouseUp, x, y, 0, MouseButton::Right);
+        Frames(1);
     }
     // A click at the middle of a named interface object; false when there is none.
     bool ClickObject(const std::string& name) {

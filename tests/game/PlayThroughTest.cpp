@@ -2,6 +2,8 @@
 // the feed, the bumper and the clipper, the finish, the between-level menu and the next level.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/HeadlessGame.h"
 #include "graphics/SurfEngine.h"
 #include "main/effects/EffectList.h"
@@ -44,6 +46,28 @@ class PlayThrough : public HeadlessGame {
             Click(at.X, at.Y);
         }
     }
+    // Turns the held piece and moves it over the open ends until it fits at one; true when it
+    // does, with the pointer left there.
+    bool FindAPlaceForTheHeldPiece() {
+        TGame& g = form.Game();
+        for (int turn = 0; turn < 4; ++turn) {
+            for (const TLight& light : std::vector<TLight>(g.Level.Lights)) {
+                const TPoint a = g.Geometry().FragAnchor(light.Frag);
+                for (int dy = -40; dy <= 40; dy += 20)
+                    for (int dx = -40; dx <= 40; dx += 20) {
+                        Push(EventType::MouseMove, a.X + 20 + dx,
+                             a.Y + 20 + dy + 250 - g.MapScroll);
+                        Frames(1);
+                        if (!g.HeldFits) continue;
+                        const TIntArray frags = g.FitTest(g.HeldPiece).Frags;
+                        if (std::find(frags.begin(), frags.end(), light.Frag) != frags.end())
+                            return true;
+                    }
+            }
+            RightClick(g.PointerPos.X, g.PointerPos.Y);
+        }
+        return false;
+    }
     int PlayAreaColours() {
         std::vector<uint32_t> seen;
         for (int y = 10; y < 480; y += 7)
@@ -66,9 +90,11 @@ TEST_F(PlayThrough, PlayStartsTheFirstLevelWithItsSceneryAndFeed) {
     EXPECT_FALSE(form.Session()->Objects().Pictures.empty());
     // The scenery is drawn: a sky, trees and ferns make many colours, an empty board few.
     EXPECT_GT(PlayAreaColours(), 50);
-    // Space takes the front of the feed (dealing one at once when it is empty).
+    // Space takes the front of the feed (dealing one at once when it is empty), with sparkles.
+    const int effects = EffectListOf(form.Surfaces()).Count();
     Key(vk::Space);
     ASSERT_GE(g.HeldPiece, 0);
+    EXPECT_GT(EffectListOf(form.Surfaces()).Count(), effects);
     const int held = g.HeldPiece;
     // The held piece follows the pointer; the wheel turns it.
     Push(EventType::MouseMove, 300, 200);
@@ -82,10 +108,21 @@ TEST_F(PlayThrough, PlayStartsTheFirstLevelWithItsSceneryAndFeed) {
     Frames(1);
     EXPECT_EQ(g.HeldPiece, held);
     EXPECT_NE(g.Fishkas[held].Type, type) << "turning changes the piece's type";
-    // Delete drops it into the bumper, which carries it away.
+    // Laid over an open end where it fits, it leaves the hand with an effect of its own.
+    ASSERT_TRUE(FindAPlaceForTheHeldPiece());
+    const int onBoard = EffectListOf(form.Surfaces()).Count();
+    Click(g.PointerPos.X, g.PointerPos.Y);
+    EXPECT_EQ(g.HeldPiece, -1);
+    EXPECT_EQ(g.Fishkas[held].State, fsOnBoard);
+    EXPECT_GT(EffectListOf(form.Surfaces()).Count(), onBoard);
+
+    // The next piece: Delete drops it into the bumper, which carries it away.
+    Key(vk::Space);
+    ASSERT_GE(g.HeldPiece, 0);
+    const int dropped = g.HeldPiece;
     Key(vk::Delete);
     EXPECT_EQ(g.HeldPiece, -1);
-    EXPECT_EQ(g.BumperPiece, held);
+    EXPECT_EQ(g.BumperPiece, dropped);
 }
 
 TEST_F(PlayThrough, TheFirstLevelIsFinishedAndTheSecondFollows) {
@@ -117,6 +154,45 @@ TEST_F(PlayThrough, TheFirstLevelIsFinishedAndTheSecondFollows) {
     EXPECT_EQ(form.CurrentLevel(), 1);
     EXPECT_FALSE(g.LevelFinished);
     EXPECT_FALSE(g.Level.Lights.empty());
+}
+
+TEST_F(PlayThrough, AnAbandonedLevelIsPlayedAgainWithTheToolsItStartedWith) {
+    NewGame();
+    TGame& g = form.Game();
+    ClipEveryOpenEnd();
+    Frames(10);
+    ASSERT_TRUE(g.LevelFinished);
+    ASSERT_TRUE(ClickObject("BOkWFinishLevelDialog"));
+    ASSERT_TRUE(ClickObject("BNextLevelWBetweenLevelMenu"));
+    WhileTheMapScrolls();
+    ASSERT_EQ(form.CurrentLevel(), 1);
+    const int clippers = g.ClipperCount, hammers = g.HammerCount;
+    // The rain of the second level falls.
+    Frames(20);
+    EXPECT_GT(EffectListOf(form.Surfaces()).Count(), 0);
+
+    // A clipper spent, then the level given up from the menu.
+    const int frag = g.Level.Lights.front().Frag;
+    Key(vk::F1 + 3);
+    const TPoint at = ClipperPointFor(frag);
+    Click(at.X, at.Y);
+    ASSERT_EQ(g.ClipperCount, clippers - 1);
+    Key(vk::Escape);
+    ASSERT_TRUE(ClickObject("BAbortWMenu"));
+    ASSERT_TRUE(ClickObject("BOkWAbortLivelDialog"));
+    EXPECT_EQ(TopWindow(), "WBetweenLevelMenu");
+    EXPECT_EQ(g.GameState, gsBetweenLevels);
+    EXPECT_EQ(g.ClipperCount, clippers);
+    EXPECT_EQ(g.HammerCount, hammers);
+
+    ASSERT_TRUE(ClickObject("BNextLevelWBetweenLevelMenu"));
+    WhileTheMapScrolls();
+    EXPECT_EQ(g.GameState, gsPlaying);
+    EXPECT_EQ(form.CurrentLevel(), 1);
+    EXPECT_EQ(g.ClipperCount, clippers);
+    EXPECT_TRUE(std::any_of(g.Level.Lights.begin(), g.Level.Lights.end(), [frag](const TLight& l) {
+        return l.Frag == frag;
+    })) << "the clipped end is open again";
 }
 
 TEST_F(PlayThrough, EscapeOpensTheMenuAndAbandoningReturnsToTheTitle) {
