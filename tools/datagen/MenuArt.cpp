@@ -241,9 +241,28 @@ void AddToggles(TContentArchive& game) {
     }
 }
 
+// The text cursor of edit fields: a thin amber bar with soft ends.
+void AddEditCursor(TContentArchive& game) {
+    TCanvas c(4, 16);
+    cairo_t* cr = c.Cr();
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 16);
+    cairo_pattern_add_color_stop_rgba(p, 0, Palette::Amber.R, Palette::Amber.G, Palette::Amber.B,
+                                      0.4);
+    cairo_pattern_add_color_stop_rgba(p, 0.5, Palette::Amber.R, Palette::Amber.G,
+                                      Palette::Amber.B, 1);
+    cairo_pattern_add_color_stop_rgba(p, 1, Palette::Amber.R, Palette::Amber.G, Palette::Amber.B,
+                                      0.4);
+    cairo_rectangle(cr, 1, 0, 2, 16);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    game.AddImage("EditCursor.png", "EditCursor.png", c);
+}
+
 } // namespace
 
 void AddMenuArt(TContentArchive& game) {
+    AddEditCursor(game);
     AddTitle(game);
     AddBird(game);
     AddButtons(game);
