@@ -29,3 +29,10 @@ bool TVexMethodTable::CallMethod(const std::string& name) const {
     method();
     return true;
 }
+
+std::vector<std::string> TVexMethodTable::Names() const {
+    std::vector<std::string> names;
+    for (const TEntry& e : methods_)
+        names.push_back(e.Name);
+    return names;
+}

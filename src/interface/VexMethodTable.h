@@ -14,6 +14,8 @@ class TVexMethodTable {
     bool HasMethod(const std::string& name) const;
     // Calls the method; false (and nothing done) when no method has that name.
     bool CallMethod(const std::string& name) const;
+    // Every registered name, in the order of first registration.
+    std::vector<std::string> Names() const;
 
   private:
     struct TEntry {

@@ -16,6 +16,9 @@
 #include "interface/VexEdit.h"
 #include "interface/VexLabel.h"
 #include "interface/VexRadioButton.h"
+#include "main/progress/GameFlow.h"
+#include "main/progress/InterfaceWidgets.h"
+#include "main/rules/PlayInput.h"
 #include "markup/VexParser.h"
 
 namespace {
@@ -24,35 +27,27 @@ using vextest::TInterfaceWorld;
 
 const std::vector<std::string> Skills = {"Live", "DropAccel", "LuckyTwig", "Amphora", "Hammer"};
 
-// The handlers the game registers: the game flow, the play input and the form's own.
+// The handlers the game registers: those of the game flow and the play input, as they register
+// themselves, and the form's own.
 std::set<std::string> RegisteredHandlers() {
-    std::set<std::string> names = {"RHammerWStartDialogMouseUp",
-                                   "RClipperWStartDialogMouseUp",
-                                   "RScoreWStartDialogMouseUp",
-                                   "RNoLoseWStartDialogMouseUp",
-                                   "RNormalWStartDialogMouseUp",
-                                   "RHardWStartDialogMouseUp",
-                                   "REasyWStartDialogMouseUp",
-                                   "BPlayWStartDialogMouseUp",
-                                   "BNewWTitleMouseUp",
-                                   "BOkWFinishLevelDialogMouseUp",
-                                   "BNextLevelWBetweenLevelMenuMouseUp",
-                                   "BMainMenuWBetweenLevelMenuMouseUp",
-                                   "BSaveWBetweenLevelMenuMouseUp",
-                                   "BOkWAbortLivelDialogMouseUp",
-                                   "BOkWGameOverDialogMouseUp",
-                                   "BOkWQuitGameDialogMouseUp",
-                                   "BQuitWTitleMouseUp",
-                                   "BMenuWGameMouseUp",
-                                   "BResumeWMenuMouseUp",
-                                   "BGenerateFishWGameMouseUp",
-                                   "YesMouseUp",
-                                   "StartMouseUp",
-                                   "QuitMouseUp"};
-    for (const std::string& s : Skills) {
-        names.insert("BLeft" + s + "WBetweenLevelMenuMouseUp");
-        names.insert("BRight" + s + "WBetweenLevelMenuMouseUp");
-    }
+    TGeometry geometry;
+    std::vector<TBonusType> bonusTypes;
+    Random random;
+    IGameHost gameHost;
+    TGame game(geometry, bonusTypes, random, gameHost);
+    TLevelList levels;
+    TVexInterfaceEngine engine(nullptr);
+    TInterfaceWidgets widgets(engine);
+    IFlowHost flowHost;
+    TGameFlow flow(game, levels, widgets, flowHost);
+    IPlayInputHost inputHost;
+    TPlayInput input(game, inputHost);
+    TVexMethodTable table;
+    flow.RegisterHandlers(table);
+    input.RegisterHandlers(table, [] { return 0u; });
+    std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp"};
+    for (const std::string& name : table.Names())
+        names.insert(name);
     return names;
 }
 
