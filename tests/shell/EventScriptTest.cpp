@@ -29,8 +29,9 @@ TEST(EventScript, LinesBecomeTimedEventsInOrderWithHeldModifiers) {
                                          "900 keyup Shift\n"
                                          "950 key A\n"
                                          "990 text hi\n"
+                                         "995 call BPlayWStartDialogMouseUp\n"
                                          "999 quit\n");
-    ASSERT_EQ(events.size(), 12u);
+    ASSERT_EQ(events.size(), 13u);
     EXPECT_EQ(events[0].Time, 100u);
     EXPECT_EQ(events[0].Event.Type, EventType::MouseMove);
     EXPECT_EQ(events[0].Event.X, 3);
@@ -45,7 +46,9 @@ TEST(EventScript, LinesBecomeTimedEventsInOrderWithHeldModifiers) {
     EXPECT_EQ(events[9].Event.Type, EventType::Char);
     EXPECT_EQ(events[9].Event.Char, 'h');
     EXPECT_EQ(events[10].Event.Char, 'i');
-    EXPECT_EQ(events[11].Event.Type, EventType::Quit);
+    EXPECT_EQ(events[11].Method, "BPlayWStartDialogMouseUp");
+    EXPECT_TRUE(events[10].Method.empty());
+    EXPECT_EQ(events[12].Event.Type, EventType::Quit);
 }
 
 TEST(EventScript, AMalformedLineNamesItsNumber) {
@@ -62,6 +65,7 @@ TEST(EventScript, AMalformedLineNamesItsNumber) {
     EXPECT_EQ(message("10 move 1\n"), "events line 1: expected Y");
     EXPECT_EQ(message("10 key Hyper\n"), "events line 1: unknown key 'Hyper'");
     EXPECT_EQ(message("-5 quit\n"), "events line 1: bad time '-5'");
+    EXPECT_EQ(message("5 call\n"), "events line 1: missing handler name");
 }
 
 } // namespace
