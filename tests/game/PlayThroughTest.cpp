@@ -116,6 +116,22 @@ TEST_F(PlayThrough, PlayStartsTheFirstLevelWithItsSceneryAndFeed) {
     EXPECT_EQ(g.Fishkas[held].State, fsOnBoard);
     EXPECT_GT(EffectListOf(form.Surfaces()).Count(), onBoard);
 
+    // The hammer breaks it again, with its own effect; the arrow comes back after the blow.
+    TPoint square{-1, -1}; // the map point in the middle of one of its squares
+    for (size_t k = 0; k < g.Level.SquarePiece.size(); ++k)
+        if (g.Level.SquarePiece[k] == held) square = g.Geometry().FragAnchor(g.Level.SquareFrag[k]);
+    ASSERT_GE(square.X, 0);
+    const TPoint laidAt{square.X + 15, square.Y + 25 + 245 - g.MapScroll};
+    const int pieces = static_cast<int>(g.Fishkas.size()), hammers = g.HammerCount;
+    Key(vk::F1 + 2);
+    ASSERT_EQ(g.PointerImage, PointerHammer);
+    const int beforeBlow = EffectListOf(form.Surfaces()).Count();
+    Click(laidAt.X - HammerHotSpot.X, laidAt.Y - HammerHotSpot.Y);
+    EXPECT_EQ(static_cast<int>(g.Fishkas.size()), pieces - 1);
+    EXPECT_EQ(g.HammerCount, hammers - 1);
+    EXPECT_GT(EffectListOf(form.Surfaces()).Count(), beforeBlow);
+    if (g.PointerImage != PointerNormal) RightClick(300, 300);
+
     // The next piece: Delete drops it into the bumper, which carries it away.
     Key(vk::Space);
     ASSERT_GE(g.HeldPiece, 0);
