@@ -3,6 +3,7 @@
 #include "main/rules/PlayInput.h"
 
 TEST_F(FlowTest, HammerKitThenPlayStartsTheFirstLevelWithEightHammers) {
+    widgets.Log.clear();
     flow.BPlayWStartDialogMouseUp(100);
     EXPECT_EQ(game.HammerCount, 8);
     EXPECT_EQ(game.ClipperCount, 3);
@@ -10,7 +11,8 @@ TEST_F(FlowTest, HammerKitThenPlayStartsTheFirstLevelWithEightHammers) {
     EXPECT_EQ(game.GameState, gsPlaying);
     EXPECT_EQ(flowHost.Log.front(), "stop audio");
     EXPECT_TRUE(flowHost.Has("load l1"));
-    EXPECT_EQ(widgets.Log, (std::vector<std::string>{"show WProgressBar", "hide WProgressBar"}));
+    EXPECT_EQ(widgets.Log, (std::vector<std::string>{"radio RHammerWStartDialog",
+                                                     "show WProgressBar", "hide WProgressBar"}));
     EXPECT_EQ(widgets.Captions["LLevelNumWGame"], "1");
     EXPECT_EQ(widgets.Captions["LScoreCountWGame"], "0");
     EXPECT_EQ(widgets.Captions["LHammerCountWGame"], "8");
@@ -187,6 +189,7 @@ TEST_F(FlowTest, LosingTheFirstLevelReturnsToTheTitle) {
 }
 
 TEST_F(FlowTest, TheLastLevelEndsWithTheFinalScore) {
+    widgets.Log.clear();
     flow.Values.CurrentLevel = 3;
     flow.Values.TotalScore = 4900;
     game.HammerCount = 4;
@@ -204,6 +207,25 @@ TEST_F(FlowTest, TheLastLevelEndsWithTheFinalScore) {
     EXPECT_EQ(flow.Values.ExperiencePool, 0);
     EXPECT_EQ(game.GameState, gsBetweenLevels);
     EXPECT_FALSE(flowHost.Has("save saves/autosave.sav"));
+}
+
+TEST_F(FlowTest, ANewGameStartsWithTheChosenKitNotWithWhatTheLastGameLeft) {
+    flow.RClipperWStartDialogMouseUp();
+    flow.BPlayWStartDialogMouseUp(0);
+    // The last game ends with tools spent and a final score.
+    game.HammerCount = 0;
+    game.ClipperCount = 1;
+    flow.Values.TotalScore = 5080;
+    widgets.Log.clear();
+    flow.BNewWTitleMouseUp();
+    // The start dialog shows the kit that will be dealt.
+    EXPECT_TRUE(widgets.Has("radio RClipperWStartDialog"));
+    flow.BPlayWStartDialogMouseUp(0);
+    EXPECT_EQ(game.HammerCount, 3);
+    EXPECT_EQ(game.ClipperCount, 8);
+    EXPECT_EQ(flow.Values.TotalScore, 0);
+    EXPECT_EQ(widgets.Captions["LScoreCountWGame"], "0");
+    EXPECT_EQ(flow.Values.TotalCapNum, 8);
 }
 
 TEST_F(FlowTest, ANewGameStartsWithoutTheSkillsOfTheLastOne) {

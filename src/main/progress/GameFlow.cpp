@@ -1,9 +1,11 @@
 #include "main/progress/GameFlow.h"
 
-void TGameFlow::StartingKit(int hammers, int clippers, int score) {
-    game_.HammerCount = hammers;
-    game_.ClipperCount = clippers;
-    game_.Level.LevelScore = score;
+void TGameFlow::StartingKit(const TStartingKit& kit) {
+    kit_ = kit;
+    widgets_.SelectRadio(kit.Radio);
+    game_.HammerCount = kit.Hammers;
+    game_.ClipperCount = kit.Clippers;
+    game_.Level.LevelScore = kit.Score;
     RefreshGameLabels();
     Values.TotalHammerNum = game_.HammerCount;
     Values.TotalCapNum = game_.ClipperCount;
@@ -21,6 +23,7 @@ void TGameFlow::SetDifficulty(TPlayMode mode) {
 void TGameFlow::BNewWTitleMouseUp() {
     SetDifficulty(pmNormal);
     widgets_.SelectRadio("RNormalWStartDialog");
+    widgets_.SelectRadio(kit_.Radio);
 }
 
 void TGameFlow::RefreshGameLabels() {
@@ -76,6 +79,8 @@ void TGameFlow::StartPlaying(uint32_t now) {
 
 void TGameFlow::BPlayWStartDialogMouseUp(uint32_t now) {
     host_.StopAllAudio();
+    // The tools and the score of the kit, whatever an earlier game left.
+    StartingKit(kit_);
     game_.GameState = gsPlaying;
     game_.HeldPiece = -1;
     Values.CurrentLevel = 0;

@@ -25,9 +25,9 @@ class TGameFlow {
     TProgression Values;
 
     // --- the start dialog ------------------------------------------------------------------
-    void RHammerWStartDialogMouseUp() { StartingKit(8, 3, 0); }
-    void RClipperWStartDialogMouseUp() { StartingKit(3, 8, 0); }
-    void RScoreWStartDialogMouseUp() { StartingKit(3, 3, 200); }
+    void RHammerWStartDialogMouseUp() { StartingKit({8, 3, 0, "RHammerWStartDialog"}); }
+    void RClipperWStartDialogMouseUp() { StartingKit({3, 8, 0, "RClipperWStartDialog"}); }
+    void RScoreWStartDialogMouseUp() { StartingKit({3, 3, 200, "RScoreWStartDialog"}); }
     void RNoLoseWStartDialogMouseUp() { SetDifficulty(pmNoLose); }
     void RNormalWStartDialogMouseUp() { SetDifficulty(pmNormal); }
     void RHardWStartDialogMouseUp() { SetDifficulty(pmHard); }
@@ -67,7 +67,13 @@ class TGameFlow {
     template <class TTable> void RegisterHandlers(TTable& table);
 
   private:
-    void StartingKit(int hammers, int clippers, int score);
+    struct TStartingKit {
+        int Hammers = 8;
+        int Clippers = 3;
+        int Score = 0;
+        const char* Radio = "RHammerWStartDialog";
+    };
+    void StartingKit(const TStartingKit& kit);
     bool LoadCurrentLevel(uint32_t now, const std::string& fileName);
     void PlaceMap();
     void ShowCombinationCount();
@@ -87,6 +93,9 @@ class TGameFlow {
     const TLevelList& levels_;
     IFlowWidgets& widgets_;
     IFlowHost& host_;
+    // The kit chosen in the start dialog; every new game starts with it, not with what the
+    // last game left over.
+    TStartingKit kit_;
 };
 
 template <class TTable> void TGameFlow::RegisterHandlers(TTable& table) {
