@@ -26,9 +26,9 @@ const char* const Session = R"(# a short game
 350 ldown 400 352
 400 lup 400 352
 600 call RClipperWStartDialogMouseUp
-1000 move 340 400
-1050 ldown 340 400
-1100 lup 340 400
+1000 move 340 420
+1050 ldown 340 420
+1100 lup 340 420
 4500 key space
 4600 move 300 250
 4700 rdown 300 250
