@@ -211,6 +211,27 @@ TEST_F(PlayThrough, AnAbandonedLevelIsPlayedAgainWithTheToolsItStartedWith) {
     })) << "the clipped end is open again";
 }
 
+TEST_F(PlayThrough, SkillHintsExplainTheMenusSkillsAndNothingOnTheTitle) {
+    NewGame();
+    TGame& g = form.Game();
+    ClipEveryOpenEnd();
+    Frames(10);
+    ASSERT_TRUE(ClickObject("BOkWFinishLevelDialog"));
+    ASSERT_EQ(TopWindow(), "WBetweenLevelMenu");
+    // The pointer rests on the first skill: its hint shows after half a second.
+    Push(EventType::MouseMove, 90, 100);
+    Frames(25);
+    EXPECT_TRUE(form.Render().SkillHintActive);
+    EXPECT_FALSE(form.Render().SkillHintText.empty());
+
+    ASSERT_TRUE(ClickObject("BMainMenuWBetweenLevelMenu"));
+    ASSERT_EQ(TopWindow(), "WTitle");
+    ASSERT_EQ(g.GameState, gsBetweenLevels); // until a new game starts
+    Push(EventType::MouseMove, 90, 101);
+    Frames(25);
+    EXPECT_TRUE(form.Render().SkillHintText.empty());
+}
+
 TEST_F(PlayThrough, EscapeOpensTheMenuAndAbandoningReturnsToTheTitle) {
     NewGame();
     TGame& g = form.Game();

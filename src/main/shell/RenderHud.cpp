@@ -4,6 +4,7 @@
 
 #include "graphics/SurfEngine.h"
 #include "interface/VexFont.h"
+#include "interface/VexForm.h"
 #include "interface/VexInterfaceEngine.h"
 #include "interface/VexLabel.h"
 #include "main/options/Settings.h"
@@ -84,7 +85,10 @@ void TGameRenderer::SkillHintStep(uint32_t now) {
     TRenderState& st = c_.State;
     std::string text;
     const TVexLabel* label = nullptr;
-    if (c_.Game.GameState == gsBetweenLevels) {
+    // Only the menu itself explains its skills: the final score dialog over it and the title
+    // after "Main menu" (the game is still between levels then) show no skill hints.
+    const TVexForm* top = c_.Interface.TopWindow();
+    if (c_.Game.GameState == gsBetweenLevels && top && top->Name == "WBetweenLevelMenu") {
         const std::string name = SkillHintLabelAt(st.PointerPos);
         if (!name.empty()) label = dynamic_cast<TVexLabel*>(c_.Interface.FindInterfaceObject(name));
         if (label) text = label->Caption;
