@@ -68,6 +68,11 @@ class PlayThrough : public HeadlessGame {
         }
         return false;
     }
+    int AudioCalls(const std::string& prefix) const {
+        return static_cast<int>(
+            std::count_if(audio.Calls.begin(), audio.Calls.end(),
+                          [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+    }
     int PlayAreaColours() {
         std::vector<uint32_t> seen;
         for (int y = 10; y < 480; y += 7)
@@ -90,6 +95,9 @@ TEST_F(PlayThrough, PlayStartsTheFirstLevelWithItsSceneryAndFeed) {
     EXPECT_FALSE(form.Session()->Objects().Pictures.empty());
     // The scenery is drawn: a sky, trees and ferns make many colours, an empty board few.
     EXPECT_GT(PlayAreaColours(), 50);
+    // The title's music gave way to the level's.
+    EXPECT_GE(AudioCalls("MusicPlay"), 2);
+    const int sounds = AudioCalls("SamplePlay");
     // Space takes the front of the feed (dealing one at once when it is empty), with sparkles.
     const int effects = EffectListOf(form.Surfaces()).Count();
     Key(vk::Space);
@@ -115,6 +123,7 @@ TEST_F(PlayThrough, PlayStartsTheFirstLevelWithItsSceneryAndFeed) {
     EXPECT_EQ(g.HeldPiece, -1);
     EXPECT_EQ(g.Fishkas[held].State, fsOnBoard);
     EXPECT_GT(EffectListOf(form.Surfaces()).Count(), onBoard);
+    EXPECT_GE(AudioCalls("SamplePlay"), sounds + 2) << "taking and laying are heard";
 
     // The hammer breaks it again, with its own effect; the arrow comes back after the blow.
     TPoint square{-1, -1}; // the map point in the middle of one of its squares
