@@ -2,7 +2,8 @@
 #include <cstdint>
 
 // The per-pixel rule of the alpha blit, for one row span at a time. The vector versions give
-// results identical to the scalar rule; BestBlendRow32 picks the widest the processor runs.
+// results identical to the scalar rule; BestBlendRow32 and BestBlendRow16 pick the widest the
+// processor runs.
 
 struct TBlendSetup {
     int Opacity = 255;               // 0..255
@@ -67,5 +68,15 @@ void BlendRow32Avx2(uint32_t* dst, const uint32_t* src, const uint8_t* mask, int
 bool CpuHasAvx2();
 TBlendRow32 BestBlendRow32();
 
+using TBlendRow16 = void (*)(uint16_t* dst, const uint16_t* src, const uint8_t* mask, int count,
+                             const TBlendSetup& setup);
+
+// The scalar 16-bit rule.
 void BlendRow16(uint16_t* dst, const uint16_t* src, const uint8_t* mask, int count,
                 const TBlendSetup& setup);
+void BlendRow16Sse2(uint16_t* dst, const uint16_t* src, const uint8_t* mask, int count,
+                    const TBlendSetup& setup);
+// Only on processors with AVX2 (see CpuHasAvx2).
+void BlendRow16Avx2(uint16_t* dst, const uint16_t* src, const uint8_t* mask, int count,
+                    const TBlendSetup& setup);
+TBlendRow16 BestBlendRow16();

@@ -39,10 +39,11 @@ void TSurfEngine::BlendSpan(TSurface& src, const SurfaceRecord& rec, TSurface& d
         }
     } else {
         const TBlendSetup setup = TBlendSetup::For16(opacity, colour, level);
+        const TBlendRow16 blendRow = BestBlendRow16();
         for (int row = r.Top; row <= r.Bottom; ++row) {
-            BlendRow16(reinterpret_cast<uint16_t*>(dst.Row(y + row - r.Top)) + x,
-                       reinterpret_cast<const uint16_t*>(src.Row(row)) + r.Left,
-                       &rec.Mask[static_cast<size_t>(row) * rec.MaskWidth + r.Left], count, setup);
+            blendRow(reinterpret_cast<uint16_t*>(dst.Row(y + row - r.Top)) + x,
+                     reinterpret_cast<const uint16_t*>(src.Row(row)) + r.Left,
+                     &rec.Mask[static_cast<size_t>(row) * rec.MaskWidth + r.Left], count, setup);
         }
     }
 }
