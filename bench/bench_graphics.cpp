@@ -178,12 +178,21 @@ void BM_DrawAlpha16_Vector(benchmark::State& state) {
     DrawAlpha16Rows(state, BestBlendRow16(), 255, 0, 0);
 }
 
+// What a processor without AVX2 gets.
+void BM_DrawAlpha16_Sse2(benchmark::State& state) {
+    DrawAlpha16Rows(state, BlendRow16Sse2, 255, 0, 0);
+}
+
 void BM_DrawAlpha16Tinted_Scalar(benchmark::State& state) {
     DrawAlpha16Rows(state, BlendRow16, 128, 0x0040C0FF, 100);
 }
 
 void BM_DrawAlpha16Tinted_Vector(benchmark::State& state) {
     DrawAlpha16Rows(state, BestBlendRow16(), 128, 0x0040C0FF, 100);
+}
+
+void BM_DrawAlpha16Tinted_Sse2(benchmark::State& state) {
+    DrawAlpha16Rows(state, BlendRow16Sse2, 128, 0x0040C0FF, 100);
 }
 
 // The whole engine call on 16-bit surfaces, which takes the vector kernel.
@@ -291,8 +300,10 @@ BENCHMARK(BM_DrawAlphaTinted_Ours)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlphaTinted_Sdl)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlpha16_Scalar)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlpha16_Vector)->Arg(64)->Arg(256);
+BENCHMARK(BM_DrawAlpha16_Sse2)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlpha16Tinted_Scalar)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlpha16Tinted_Vector)->Arg(64)->Arg(256);
+BENCHMARK(BM_DrawAlpha16Tinted_Sse2)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlpha16_Ours)->Arg(64)->Arg(256);
 BENCHMARK(BM_DrawAlpha16_Sdl)->Arg(64)->Arg(256);
 BENCHMARK(BM_CopyFrame_Ours);
