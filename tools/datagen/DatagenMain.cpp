@@ -21,6 +21,7 @@
 #include "PieceArt.h"
 #include "SceneryArt.h"
 #include "ShippedForm.h"
+#include "SkillArt.h"
 #include "archive/SafeFile.h"
 #ifdef QUORREL_DATAGEN_AUDIO
 #include "datagen/audio/AudioContent.h"
@@ -60,6 +61,7 @@ TContentArchive BuildGameArchive(const std::string& data) {
     AddFrameArt(game);
     AddHudArt(game);
     AddMenuArt(game);
+    AddSkillArt(game);
     AddFonts(game);
     DataFolder::AddScripts(game, data + "/aim/game");
 #ifdef QUORREL_DATAGEN_EFFECTS
