@@ -2,6 +2,7 @@
 // game looks up by name, every handler its buttons call, and the English overlay.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -19,6 +20,7 @@
 #include "main/progress/GameFlow.h"
 #include "main/progress/InterfaceWidgets.h"
 #include "main/rules/PlayInput.h"
+#include "main/shell/HintText.h"
 #include "markup/VexParser.h"
 
 namespace {
@@ -207,6 +209,98 @@ TEST_F(InterfaceFileTest, EventsNameRealHandlersAndWindowsAndEveryCaptionIsTrans
         EXPECT_TRUE(translated.count(Prop(*o, "Name"))) << Prop(*o, "Name");
     }
     EXPECT_GT(captions, 80);
+}
+
+// The game explains a skill when the pointer rests in a fixed area of the screen; each skill's
+// tile must be drawn right there, and its row of controls beside it.
+TEST_F(InterfaceFileTest, EachSkillTileSitsOnItsHintAreaWithItsRowBesideIt) {
+    const std::string menu = "WBetweenLevelMenu";
+    const auto& window = Get(menu);
+    for (size_t i = 0; i < Skills.size(); ++i) {
+        const std::string& s = Skills[i];
+        const std::string hint = "LHintSkill" + s;
+        ExpectObject("LSkill" + s + menu, "TVexLabel", menu);
+        const auto& tile = Get("LSkill" + s + menu);
+        EXPECT_TRUE(tile.Visible) << s;
+        EXPECT_EQ(tile.Picture, "Skill" + s + ".png");
+        EXPECT_EQ(tile.Width, 80) << s;
+        EXPECT_EQ(tile.Height, 80) << s;
+        // every pixel of the tile explains this skill, and the pixels just above and to the
+        // left of it do not
+        const int x0 = tile.OriginLeft, y0 = tile.OriginTop;
+        const int x1 = x0 + tile.Width - 1, y1 = y0 + tile.Height - 1;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                ASSERT_EQ(SkillHintLabelAt({x, y}), hint) << s << " at " << x << "," << y;
+        EXPECT_NE(SkillHintLabelAt({x0 - 1, y0}), hint) << s;
+        EXPECT_NE(SkillHintLabelAt({x0, y0 - 1}), hint) << s;
+        // the game's area ends at most one pixel past the tile (its far edges are inclusive)
+        EXPECT_NE(SkillHintLabelAt({x1 + 2, y0}), hint) << s;
+        EXPECT_NE(SkillHintLabelAt({x0, y1 + 2}), hint) << s;
+
+        // caption, "+", pending, "-" and (for the first three) the count, left to right on the
+        // tile's row, within the window
+        const std::string caption = "VexLabel" + std::to_string(203 + i) + std::to_string(203 + i);
+        std::vector<std::string> row = {caption, "BLeft" + s + menu, "L" + s + "Exp" + menu,
+                                        "BRight" + s + menu};
+        if (i < 3) row.push_back("L" + s + "Count" + menu);
+        int right = x1;
+        for (const std::string& name : row) {
+            const auto& o = Get(name);
+            EXPECT_GT(o.OriginLeft, right) << name;
+            EXPECT_GE(o.OriginTop, y0) << name;
+            EXPECT_LE(o.OriginTop + o.Height - 1, y1) << name;
+            EXPECT_LE(std::abs(2 * o.OriginTop + o.Height - (y0 + y1 + 1)), 1) << name;
+            right = o.OriginLeft + o.Width - 1;
+        }
+        EXPECT_LT(right, window.OriginLeft + window.Width) << s;
+    }
+}
+
+// Nothing in the between-level menu covers anything else, and all of it is inside the window,
+// which is on the screen.
+TEST_F(InterfaceFileTest, TheBetweenLevelMenuHasNoOverlapsAndStaysOnScreen) {
+    const std::string menu = "WBetweenLevelMenu";
+    const auto& window = Get(menu);
+    EXPECT_GE(window.OriginLeft, 0);
+    EXPECT_GE(window.OriginTop, 0);
+    EXPECT_LE(window.OriginLeft + window.Width, 800);
+    EXPECT_LE(window.OriginTop + window.Height, 600);
+    auto inside = [](const TVexInterfaceObject& o, const TVexInterfaceObject& box) {
+        return o.OriginLeft >= box.OriginLeft && o.OriginTop >= box.OriginTop &&
+               o.OriginLeft + o.Width <= box.OriginLeft + box.Width &&
+               o.OriginTop + o.Height <= box.OriginTop + box.Height;
+    };
+    auto overlap = [](const TVexInterfaceObject& a, const TVexInterfaceObject& b) {
+        return a.OriginLeft < b.OriginLeft + b.Width && b.OriginLeft < a.OriginLeft + a.Width &&
+               a.OriginTop < b.OriginTop + b.Height && b.OriginTop < a.OriginTop + a.Height;
+    };
+    // The skills column's frame holds the rows; the level pages take turns in one place.
+    const std::string frame = "LSkillPanel" + menu;
+    std::vector<const TVexInterfaceObject*> items;
+    for (const auto& p : world_.Engine.FVexObjects) {
+        auto* o = dynamic_cast<TVexInterfaceObject*>(p.get());
+        if (!o || o->Name == menu || WindowOf(o) != menu) continue;
+        if (o->ParentName != menu) {
+            // a page's text or the hero picture: inside its parent
+            auto* parent = dynamic_cast<TVexInterfaceObject*>(o->Parent);
+            ASSERT_NE(parent, nullptr) << o->Name;
+            EXPECT_TRUE(inside(*o, *parent)) << o->Name;
+            continue;
+        }
+        EXPECT_TRUE(inside(*o, window)) << o->Name;
+        if (o->Name != frame) items.push_back(o);
+    }
+    EXPECT_GT(items.size(), 40u);
+    for (size_t a = 0; a < items.size(); ++a)
+        for (size_t b = a + 1; b < items.size(); ++b) {
+            const bool pages =
+                items[a]->ClassName() == "TVexTabForm" && items[b]->ClassName() == "TVexTabForm";
+            if (!pages) {
+                EXPECT_FALSE(overlap(*items[a], *items[b]))
+                    << items[a]->Name << " and " << items[b]->Name;
+            }
+        }
 }
 
 // The buttons added for the between-level menu and the end of the game, clicked.
