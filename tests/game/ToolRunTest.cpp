@@ -40,7 +40,8 @@ class ToolRun : public ::testing::Test {
     ToolRun() { std::ofstream(dir + "session.ev") << Session; }
     ToolResult Run(const std::string& shot, const std::string& state) {
         return RunTool("run --dir " + dir + " --seed 11 --until 5000 --events " + dir +
-                       "session.ev --shot 4900:" + shot + " --state " + state);
+                           "session.ev --shot 4900:" + shot + " --state " + state,
+                       false, dir + "stderr.txt");
     }
     TestGameFolder folder;
     std::string dir = folder.WithContent().Path();
@@ -48,7 +49,7 @@ class ToolRun : public ::testing::Test {
 
 TEST_F(ToolRun, AnEventsFilePlaysIntoTheFirstLevelAndReplaysExactly) {
     const ToolResult first = Run(dir + "a.png", dir + "a.json");
-    ASSERT_EQ(first.Status, 0) << first.Out;
+    ASSERT_EQ(first.Status, 0) << first.Out << FileText(dir + "stderr.txt");
     const std::string state = FileText(dir + "a.json");
     EXPECT_EQ(first.Out, state);
     for (const char* expected :
@@ -75,7 +76,7 @@ TEST_F(ToolRun, AnEventsFilePlaysIntoTheFirstLevelAndReplaysExactly) {
 
     // The same events and seed give the same game, frame for frame.
     const ToolResult second = Run(dir + "b.png", dir + "b.json");
-    ASSERT_EQ(second.Status, 0);
+    ASSERT_EQ(second.Status, 0) << second.Out << FileText(dir + "stderr.txt");
     EXPECT_EQ(second.Out, first.Out);
     EXPECT_EQ(FileText(dir + "b.png"), png);
 }

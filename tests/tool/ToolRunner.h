@@ -10,9 +10,12 @@ struct ToolResult {
     std::string Out;
 };
 
-inline ToolResult RunTool(const std::string& args, bool withStderr = false) {
-    std::string cmd =
-        std::string(QUORREL_TOOL) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+// errorFile, when given, keeps what the tool wrote to stderr.
+inline ToolResult RunTool(const std::string& args, bool withStderr = false,
+                          const std::string& errorFile = "") {
+    const std::string err =
+        withStderr ? " 2>&1" : " 2>" + (errorFile.empty() ? std::string("/dev/null") : errorFile);
+    std::string cmd = std::string(QUORREL_TOOL) + " " + args + err;
     ToolResult r;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;
