@@ -22,23 +22,9 @@ void WindingTwig(cairo_t* cr, double x0, double y0, double x1, double y1, double
         px = x0 + (x1 - x0) * t + nx / len * off;
         py = y0 + (y1 - y0) * t + ny / len * off;
     };
+    BarkAlong(cr, n, point);
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    const double widths[] = {7, 4.5, 1.5};
-    const TColor colors[] = {Palette::BarkDark, Palette::Bark, Palette::BarkLight};
-    for (int layer = 0; layer < 3; ++layer) {
-        for (int i = 0; i <= n; ++i) {
-            double px, py;
-            point(i, px, py);
-            if (i == 0)
-                cairo_move_to(cr, px, py);
-            else
-                cairo_line_to(cr, px, py);
-        }
-        cairo_set_line_width(cr, widths[layer]);
-        SetColor(cr, colors[layer], layer == 2 ? 0.6 : 1);
-        cairo_stroke(cr);
-    }
     for (int i = 3; i < n; i += 4) {
         double px, py;
         point(i, px, py);
@@ -248,8 +234,8 @@ void AddEditCursor(TContentArchive& game) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 16);
     cairo_pattern_add_color_stop_rgba(p, 0, Palette::Amber.R, Palette::Amber.G, Palette::Amber.B,
                                       0.4);
-    cairo_pattern_add_color_stop_rgba(p, 0.5, Palette::Amber.R, Palette::Amber.G,
-                                      Palette::Amber.B, 1);
+    cairo_pattern_add_color_stop_rgba(p, 0.5, Palette::Amber.R, Palette::Amber.G, Palette::Amber.B,
+                                      1);
     cairo_pattern_add_color_stop_rgba(p, 1, Palette::Amber.R, Palette::Amber.G, Palette::Amber.B,
                                       0.4);
     cairo_rectangle(cr, 1, 0, 2, 16);

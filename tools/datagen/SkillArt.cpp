@@ -292,23 +292,9 @@ void EdgeTwig(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t 
         px = x0 + (x1 - x0) * t + nx * off;
         py = y0 + (y1 - y0) * t + ny * off;
     };
+    BarkAlong(cr, n, at);
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    const double widths[] = {7, 4.5, 1.5};
-    const TColor colors[] = {Palette::BarkDark, Palette::Bark, Palette::BarkLight};
-    for (int layer = 0; layer < 3; ++layer) {
-        for (int i = 0; i <= n; ++i) {
-            double px, py;
-            at(i, px, py);
-            if (i == 0)
-                cairo_move_to(cr, px, py);
-            else
-                cairo_line_to(cr, px, py);
-        }
-        cairo_set_line_width(cr, widths[layer]);
-        SetColor(cr, colors[layer], layer == 2 ? 0.6 : 1);
-        cairo_stroke(cr);
-    }
     const double along = std::atan2(y1 - y0, x1 - x0);
     for (int i = 2; i < n; i += 3) {
         double px, py;

@@ -327,3 +327,24 @@ void CarvedText(cairo_t* cr, const std::string& text, double cx, double y, doubl
     SetColor(cr, fill);
     DrawText(cr, text, x, y, size, true, serif);
 }
+
+void BarkAlong(cairo_t* cr, int segments, const std::function<void(int, double&, double&)>& point) {
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    const double widths[] = {7, 4.5, 1.5};
+    const TColor colors[] = {Palette::BarkDark, Palette::Bark, Palette::BarkLight};
+    for (int layer = 0; layer < 3; ++layer) {
+        for (int i = 0; i <= segments; ++i) {
+            double px, py;
+            point(i, px, py);
+            if (i == 0)
+                cairo_move_to(cr, px, py);
+            else
+                cairo_line_to(cr, px, py);
+        }
+        cairo_set_line_width(cr, widths[layer]);
+        SetColor(cr, colors[layer], layer == 2 ? 0.6 : 1);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+}

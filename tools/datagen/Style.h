@@ -2,6 +2,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The one look of the game: a forest at dusk, twigs of living wood on carved stone plates,
@@ -62,6 +63,8 @@ void StoneSocket(cairo_t* cr, double x, double y, double w, double h, double r);
 void Glow(cairo_t* cr, double x, double y, double radius, const TColor& c, double alpha);
 // A leaf at (x, y) pointing at angle (radians), length len.
 void DrawLeaf(cairo_t* cr, double x, double y, double angle, double len, const TColor& c);
+// A twig's bark through the points 0..segments that point() gives: dark rim, bark, light core.
+void BarkAlong(cairo_t* cr, int segments, const std::function<void(int, double&, double&)>& point);
 // Clumps of moss along the current path's lower edges are too costly to find; this scatters
 // soft moss tufts inside a rectangle instead.
 void MossTufts(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed);
