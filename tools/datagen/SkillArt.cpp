@@ -129,11 +129,7 @@ void GoldLeaf(cairo_t* cr, double x, double y, double angle, double len) {
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_rotate(cr, angle);
-    const double w = len * 0.42;
-    cairo_move_to(cr, 0, 0);
-    cairo_curve_to(cr, len * 0.3, -w, len * 0.75, -w * 0.8, len, 0);
-    cairo_curve_to(cr, len * 0.75, w * 0.8, len * 0.3, w, 0, 0);
-    cairo_close_path(cr);
+    const double w = LeafPath(cr, len);
     LinearFill(cr, 0, -w, 0, w, Palette::Parchment.Mix(Gold, 0.4), Gold.Mix(GoldDeep, 0.3));
     Outline(cr, GoldDeep.Mix(Palette::BarkDark, 0.3), 1.3);
     cairo_move_to(cr, len * 0.1, 0);

@@ -252,15 +252,20 @@ void Glow(cairo_t* cr, double x, double y, double radius, const TColor& c, doubl
     cairo_pattern_destroy(p);
 }
 
-void DrawLeaf(cairo_t* cr, double x, double y, double angle, double len, const TColor& c) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
+double LeafPath(cairo_t* cr, double len) {
     const double w = len * 0.42;
     cairo_move_to(cr, 0, 0);
     cairo_curve_to(cr, len * 0.3, -w, len * 0.75, -w * 0.8, len, 0);
     cairo_curve_to(cr, len * 0.75, w * 0.8, len * 0.3, w, 0, 0);
     cairo_close_path(cr);
+    return w;
+}
+
+void DrawLeaf(cairo_t* cr, double x, double y, double angle, double len, const TColor& c) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    const double w = LeafPath(cr, len);
     SetColor(cr, c.Mix(Palette::MossDark, 0.55));
     cairo_set_line_width(cr, 1.6);
     cairo_stroke_preserve(cr);

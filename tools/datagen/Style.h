@@ -62,6 +62,8 @@ void StoneSocket(cairo_t* cr, double x, double y, double w, double h, double r);
 // A soft round glow.
 void Glow(cairo_t* cr, double x, double y, double radius, const TColor& c, double alpha);
 // A leaf at (x, y) pointing at angle (radians), length len.
+// The outline of a leaf from (0, 0) to (len, 0); returns its half width.
+double LeafPath(cairo_t* cr, double len);
 void DrawLeaf(cairo_t* cr, double x, double y, double angle, double len, const TColor& c);
 // A twig's bark through the points 0..segments that point() gives: dark rim, bark, light core.
 void BarkAlong(cairo_t* cr, int segments, const std::function<void(int, double&, double&)>& point);
