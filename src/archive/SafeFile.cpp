@@ -6,14 +6,31 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "archive/GameError.h"
 
 namespace {
 
+// A temporary name of this writer's own beside the file: two programs writing the same file at
+// once (the game and the tool preparing one archive) must not write into each other's copy.
+FILE* OpenOwnTemporary(const std::string& path, std::string& temp) {
+    temp = path + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) return nullptr;
+    fchmod(fd, 0644);
+    FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        close(fd);
+        std::remove(temp.c_str());
+    }
+    return f;
+}
+
 void WriteBytes(const std::string& path, const char* data, size_t size) {
-    std::string temp = path + ".tmp";
-    FILE* f = std::fopen(temp.c_str(), "wb");
+    std::string temp;
+    FILE* f = OpenOwnTemporary(path, temp);
     if (!f) throw GameError("I/O error: cannot write " + path + ": " + std::strerror(errno));
     bool ok = size == 0 || std::fwrite(data, 1, size, f) == size;
     ok = (std::fflush(f) == 0) && ok;

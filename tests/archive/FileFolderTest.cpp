@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "archive/FileFolder.h"
 #include "archive/GameError.h"
@@ -184,7 +186,42 @@ TEST_F(FileFolderTest, WritingOverItsOwnFileKeepsEveryEntry) {
     EXPECT_EQ(Entry(g, "one"), "first");
     EXPECT_EQ(Entry(g, "two"), "second");
     EXPECT_EQ(Entry(g, "three"), "third");
-    EXPECT_FALSE(FileExists(path + ".tmp"));
+    // No temporary copy is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// Two programs writing one file at once (the game and the tool preparing the same archive):
+// neither fails, and the file ends as one of the two, whole.
+TEST_F(FileFolderTest, TwoWritersAtOnceNeitherFailNorMix) {
+    const std::string path = PathOf("shared.zxc");
+    const std::string a(200000, 'a'), b(150000, 'b');
+    auto writer = [&](const std::string& bytes) {
+        const pid_t pid = fork();
+        if (pid != 0) return pid;
+        int failures = 0;
+        for (int i = 0; i < 100; ++i) {
+            try {
+                WriteFileAtomically(path, bytes);
+            } catch (const GameError&) {
+                ++failures;
+            }
+        }
+        _exit(failures);
+    };
+    const pid_t first = writer(a), second = writer(b);
+    for (pid_t pid : {first, second}) {
+        int status = -1;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "failed writes";
+    }
+    const std::string result = Bytes(path);
+    EXPECT_TRUE(result == a || result == b) << result.size() << " bytes";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 } // namespace
