@@ -48,7 +48,7 @@ TEST_F(LevelTest, SettingsListsAndSequencesAreRead) {
     Load({"<Level CurrentY=\"1100\"/>", "<PlayMusic name=\"Level1.mo3\"/>",
           "<RainEffect name=\"Rain\"/>", "<HidenFishkaPicture name=\"quest.png\" prob=\"0.25\"/>",
           "<FProb name=\"13\" prob=\"7\">", "<FProb name=\"nosuch\" prob=\"9\">",
-          "<CombSequence> 1 3 </CombSequence>", "<FishTypeSequence>5 10</FishTypeSequence>",
+          "<CombSequence> 1 0 3 </CombSequence>", "<FishTypeSequence>5 10</FishTypeSequence>",
           "<OneCombBonusProb>1 2</OneCombBonusProb>", "<AllCombBonusProb>3</AllCombBonusProb>",
           "<FishkaBonusProb>0 4</FishkaBonusProb>",
           "<MakeGhostRect left=\"1\" top=\"2\" right=\"3\" bottom=\"4\"/>", Root});
@@ -61,7 +61,9 @@ TEST_F(LevelTest, SettingsListsAndSequencesAreRead) {
     EXPECT_EQ(L.QuestImage, "quest.png");
     EXPECT_DOUBLE_EQ(L.QuestProbability, 0.25);
     EXPECT_EQ(L.TypeWeights[5], 7);
-    EXPECT_EQ(L.CombSequence, (TIntArray{0, 2}));
+    EXPECT_EQ(L.CombSequence, (TIntArray{0, 2})); // 0 is no combination: skipped
+    EXPECT_TRUE(
+        host.Has("log Skipped level \"test.lvl\", line 7: combination 0 (they count from 1)"));
     EXPECT_EQ(L.TypeQueue, (TIntArray{5, 10}));
     EXPECT_EQ(L.OneCombBonusProb, (TIntArray{1, 2}));
     EXPECT_EQ(L.AllCombBonusProb, (TIntArray{3}));

@@ -70,6 +70,8 @@ TEST(ShippedLevelsTest, EachLevelSetsItsFeedMusicAndScenery) {
         EXPECT_TRUE(Has(json, "\"Music\":\"Level" + std::to_string(level) + ".mo3\"")) << json;
         EXPECT_FALSE(Has(json, "\"Pieces\":[]")) << name;
         EXPECT_FALSE(Has(json, "\"Lights\":[]")) << name; // there is a twig to grow
+        // Combinations are what earns experience for the skills between levels.
+        EXPECT_FALSE(Has(json, "\"CombSequence\":[]")) << name;
         EXPECT_TRUE(Has(json, "\"images\":[\"L" + std::to_string(level) + "Sky.png\"]")) << name;
     }
 }

@@ -190,8 +190,13 @@ void TLevelLoader::ReadListLine(TReadState& s, const TLevelLine& line) {
         return line.Has(open) && line.Has(close);
     };
     if (list("<CombSequence>", "</CombSequence>"))
-        for (int v : line.Cut("<CombSequence>", "</CombSequence>").LenientTokens())
-            L.CombSequence.push_back(v - 1);
+        for (int v : line.Cut("<CombSequence>", "</CombSequence>").LenientTokens()) {
+            // Combinations count from 1; a 0 would ask for one that can never be made.
+            if (v < 1)
+                Skip(line, "combination " + std::to_string(v) + " (they count from 1)");
+            else
+                L.CombSequence.push_back(v - 1);
+        }
     auto append = [&](TIntArray& to, const std::string& open, const std::string& close) {
         for (int v : line.Cut(open, close).LenientTokens())
             to.push_back(v);
