@@ -136,21 +136,8 @@ void AddButtons(TContentArchive& game) {
 void AddDialogPanel(TContentArchive& game) {
     TCanvas c(DialogWidth, DialogHeight);
     cairo_t* cr = c.Cr();
-    RoundedRect(cr, 2, 2, DialogWidth - 4, DialogHeight - 4, 16);
-    FillMaterial(cr, TMaterial::Wood, 301, 1.5);
-    SetColor(cr, Palette::BarkDark);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    StonePlate(cr, 12, 12, DialogWidth - 24, DialogHeight - 24, 10, 302, TMaterial::DarkStone);
-    cairo_save(cr);
-    RoundedRect(cr, 12, 12, DialogWidth - 24, DialogHeight - 24, 10);
-    cairo_clip(cr);
-    // dark enough for light lettering
-    cairo_rectangle(cr, 12, 12, DialogWidth - 24, DialogHeight - 24);
-    SetColor(cr, Palette::Night, 0.45);
-    cairo_fill(cr);
-    MossTufts(cr, 12, 12, DialogWidth - 24, 10, 40, 303);
-    cairo_restore(cr);
+    DialogPlate(cr, DialogWidth, DialogHeight, 301,
+                [cr] { MossTufts(cr, 12, 12, DialogWidth - 24, 10, 40, 303); });
     WindingTwig(cr, 30, 8, DialogWidth - 30, 8, 3, 1);
     WindingTwig(cr, 30, DialogHeight - 8, DialogWidth - 30, DialogHeight - 8, 3, 2);
     game.AddImage("DialogPanel.png", "DialogPanel.png", c);

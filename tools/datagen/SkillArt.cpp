@@ -357,20 +357,10 @@ void AddPanel(TContentArchive& game) {
     const double w = Width, h = Height;
     TCanvas c(Width, Height);
     cairo_t* cr = c.Cr();
-    RoundedRect(cr, 2, 2, w - 4, h - 4, 16);
-    FillMaterial(cr, TMaterial::Wood, 951, 1.5);
-    Outline(cr, Palette::BarkDark, 3);
-    StonePlate(cr, 12, 12, w - 24, h - 24, 10, 952, TMaterial::DarkStone);
-    cairo_save(cr);
-    RoundedRect(cr, 12, 12, w - 24, h - 24, 10);
-    cairo_clip(cr);
-    // dark enough for light lettering
-    cairo_rectangle(cr, 12, 12, w - 24, h - 24);
-    SetColor(cr, Palette::Night, 0.45);
-    cairo_fill(cr);
-    MossTufts(cr, 12, 12, w - 24, 10, 70, 953);
-    MossTufts(cr, 12, h - 26, w - 24, 12, 50, 954);
-    cairo_restore(cr);
+    DialogPlate(cr, w, h, 951, [cr, w, h] {
+        MossTufts(cr, 12, 12, w - 24, 10, 70, 953);
+        MossTufts(cr, 12, h - 26, w - 24, 12, 50, 954);
+    });
 
     // the skills: a hollow for each tile and a band for its row, knobs for "+" and "-"
     for (int i = 0; i < 5; ++i) {

@@ -353,3 +353,22 @@ void BarkAlong(cairo_t* cr, int segments, const std::function<void(int, double&,
     }
     cairo_restore(cr);
 }
+
+void DialogPlate(cairo_t* cr, double w, double h, uint32_t seed,
+                 const std::function<void()>& moss) {
+    RoundedRect(cr, 2, 2, w - 4, h - 4, 16);
+    FillMaterial(cr, TMaterial::Wood, seed, 1.5);
+    SetColor(cr, Palette::BarkDark);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    StonePlate(cr, 12, 12, w - 24, h - 24, 10, seed + 1, TMaterial::DarkStone);
+    cairo_save(cr);
+    RoundedRect(cr, 12, 12, w - 24, h - 24, 10);
+    cairo_clip(cr);
+    // dark enough for light lettering
+    cairo_rectangle(cr, 12, 12, w - 24, h - 24);
+    SetColor(cr, Palette::Night, 0.45);
+    cairo_fill(cr);
+    moss();
+    cairo_restore(cr);
+}

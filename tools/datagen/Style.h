@@ -65,6 +65,9 @@ void Glow(cairo_t* cr, double x, double y, double radius, const TColor& c, doubl
 // The outline of a leaf from (0, 0) to (len, 0); returns its half width.
 double LeafPath(cairo_t* cr, double len);
 void DrawLeaf(cairo_t* cr, double x, double y, double angle, double len, const TColor& c);
+// A dialog's panel: a wooden rim round a dark stone plate, shaded for light lettering. moss()
+// runs clipped to the plate (seeds follow: rim seed, plate seed + 1).
+void DialogPlate(cairo_t* cr, double w, double h, uint32_t seed, const std::function<void()>& moss);
 // A twig's bark through the points 0..segments that point() gives: dark rim, bark, light core.
 void BarkAlong(cairo_t* cr, int segments, const std::function<void(int, double&, double&)>& point);
 // Clumps of moss along the current path's lower edges are too costly to find; this scatters
