@@ -6,12 +6,15 @@
 #include <sstream>
 
 #include "app/ToolCommands.h"
+#include "app/ToolJson.h"
 #include "archive/SFunctions.h"
 #include "archive/SafeFile.h"
 #include "interface/VexForm.h"
 #include "main/shell/EventScript.h"
 #include "main/shell/GameLoop.h"
+#include "main/shell/GameSession.h"
 #include "main/shell/MainForm.h"
+#include "markup/MarkupJson.h"
 #include "platform/headless/HeadlessAudio.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -32,6 +35,7 @@ struct TRunOptions {
     std::vector<TShot> Shots;
     int Bpp = 0; // 0: as the options say
     std::string StateFile;
+    std::vector<std::string> Windows; // --ui: windows whose objects the state lists
 };
 
 std::string OwnFolder() {
@@ -78,6 +82,8 @@ std::string ParseArgs(const std::vector<std::string>& args, TRunOptions& o) {
             o.Bpp = v == "32" ? 32 : 16;
         } else if (a == "--state") {
             o.StateFile = v;
+        } else if (a == "--ui") {
+            o.Windows.push_back(v);
         } else {
             return "unknown option " + a;
         }
@@ -87,24 +93,7 @@ std::string ParseArgs(const std::vector<std::string>& args, TRunOptions& o) {
     return "";
 }
 
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string StateJson(TMainForm& form, int frames) {
+std::string StateJson(TMainForm& form, int frames, const std::vector<std::string>& windows) {
     TGame& g = form.Game();
     TVexForm* top = form.Interface().TopWindow();
     std::ostringstream j;
@@ -116,7 +105,17 @@ std::string StateJson(TMainForm& form, int frames) {
       << ", \"Pieces\": " << g.Fishkas.size() << ", \"Lights\": " << g.Level.Lights.size()
       << ", \"LevelFinished\": " << (g.LevelFinished ? "true" : "false")
       << ", \"HeldPiece\": " << g.HeldPiece << ", \"MapScroll\": " << g.MapScroll
-      << ", \"Frames\": " << frames << "}";
+      << ", \"Frames\": " << frames;
+    if (TGameSession* session = form.Session())
+        j << ", \"Progress\": " << ProgressJson(session->Flow().Values);
+    if (!windows.empty()) {
+        j << ", \"Ui\": {";
+        for (size_t i = 0; i < windows.size(); ++i)
+            j << (i ? ", " : "") << JsonString(windows[i]) << ": "
+              << WindowJson(form.Interface(), windows[i]);
+        j << "}";
+    }
+    j << "}";
     return j.str();
 }
 
@@ -175,7 +174,7 @@ int Run(const std::vector<std::string>& args) {
     }
     for (const std::string& message : host.Messages)
         std::cerr << "message: " << message << "\n";
-    const std::string state = StateJson(form, frames);
+    const std::string state = StateJson(form, frames, o.Windows);
     form.FormDestroy();
     std::cout << state << "\n";
     if (!o.StateFile.empty()) WriteFileAtomically(o.StateFile, state + "\n");
@@ -185,7 +184,7 @@ int Run(const std::vector<std::string>& args) {
 const ToolCommand command(
     "run",
     "  run [--dir GAMEDIR] [--seed N] [--frame-ms MS] [--until MS] [--events FILE]\n"
-    "      [--shot MS:FILE]... [--bpp 32|16] [--state FILE]\n"
+    "      [--shot MS:FILE]... [--bpp 32|16] [--state FILE] [--ui WINDOW]...\n"
     "                                        play the game headless; prints its state as JSON",
     Run);
 

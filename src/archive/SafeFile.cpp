@@ -61,6 +61,15 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     return true;
 }
 
+bool ReadFileStart(const std::string& path, size_t limit, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(limit, '\0');
+    in.read(out.data(), static_cast<std::streamsize>(limit));
+    out.resize(static_cast<size_t>(in.gcount()));
+    return true;
+}
+
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);

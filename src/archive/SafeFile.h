@@ -10,4 +10,6 @@ void WriteFileAtomically(const std::string& path, const std::string& text);
 
 // The whole file, or false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& out);
+// At most the first limit bytes of the file, or false when it cannot be read.
+bool ReadFileStart(const std::string& path, size_t limit, std::string& out);
 bool FileExists(const std::string& path);

@@ -323,3 +323,14 @@ void TVexGrid::KeyDown(int key, unsigned) {
     }
     FireEvent(TVexEventKind::KeyDown);
 }
+
+void TVexGrid::SetCellText(int32_t row, int32_t col, const std::string& text) {
+    if (row < 1 || col < 1) return;
+    SetCells("(R:" + std::to_string(row) + ";C:" + std::to_string(col) + ";Text:)");
+    if (row > RowCount || col > ColCount) return; // skipped ahead of the count
+    CellArray[static_cast<size_t>(row - 1) * ColCount + (col - 1)].Text = text;
+}
+
+std::string TVexGrid::CellText(int32_t i) const {
+    return i >= 0 && i < static_cast<int32_t>(CellArray.size()) ? CellArray[i].Text : std::string();
+}

@@ -29,6 +29,11 @@ class TVexGrid : public TVexInterfaceObject {
 
     // "(R:1;C:1;Text:Name;R:1;C:2;Text:Score)": rows and columns from 1, given in order.
     void SetCells(const std::string& value);
+    // One cell's text, growing the grid as a cell command would; the text may hold the
+    // characters a cell command cannot (";", ":", ")"), as save and player names can.
+    void SetCellText(int32_t row, int32_t col, const std::string& text);
+    // The text of the cell at index i of the cell array, "" when there is none.
+    std::string CellText(int32_t i) const;
     void SetFirstRowNum(int32_t n);
     // Removes data row n (from 1 as the cells count rows, all its cells); nothing for 0.
     void DeleteRow(int32_t n);

@@ -25,6 +25,8 @@ class TRecordingWidgets : public IFlowWidgets {
         Log.push_back("picture " + l + " " + image + " " + std::to_string(size.X) + "x" +
                       std::to_string(size.Y));
     }
+    TVexGrid* Grid(const std::string&) override { return nullptr; }
+    TVexEdit* Edit(const std::string&) override { return nullptr; }
     bool Has(const std::string& line) const {
         return std::find(Log.begin(), Log.end(), line) != Log.end();
     }
@@ -55,8 +57,11 @@ class TRecordingFlowHost : public IFlowHost {
         return name == "hero2.png" ? TPoint{120, 90} : TPoint{};
     }
     bool SavesFolderExists() override { return SavesFolder; }
-    void SaveGame(const std::string& path) override { Log.push_back("save " + path); }
-    void FillSaveList() override { Log.push_back("save list"); }
+    void AutoSave() override { Log.push_back("save saves/autosave.sav"); }
+    std::string PlayerName() override { return "Mira"; }
+    void StorePlayerName(const std::string& name) override { Log.push_back("name " + name); }
+    void SkipIntroHints() override { Log.push_back("no intro hints"); }
+    void ShowError(const std::string& text) override { Log.push_back("error " + text); }
     void WriteSettings() override { Log.push_back("settings"); }
     void CloseProgram() override { Log.push_back("close"); }
     void DebugLog(const std::string& line) override { Log.push_back("log " + line); }

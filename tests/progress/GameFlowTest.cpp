@@ -288,7 +288,6 @@ TEST_F(FlowTest, EveryHandlerIsPublishedByName) {
                              "BOkWFinishLevelDialogMouseUp",
                              "BNextLevelWBetweenLevelMenuMouseUp",
                              "BMainMenuWBetweenLevelMenuMouseUp",
-                             "BSaveWBetweenLevelMenuMouseUp",
                              "BOkWAbortLivelDialogMouseUp",
                              "BOkWGameOverDialogMouseUp",
                              "BOkWQuitGameDialogMouseUp",

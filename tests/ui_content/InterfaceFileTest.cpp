@@ -18,7 +18,9 @@
 #include "interface/VexLabel.h"
 #include "interface/VexRadioButton.h"
 #include "main/progress/GameFlow.h"
+#include "main/progress/HighScoreWindow.h"
 #include "main/progress/InterfaceWidgets.h"
+#include "main/progress/SaveWindows.h"
 #include "main/rules/PlayInput.h"
 #include "main/shell/HintText.h"
 #include "markup/VexParser.h"
@@ -29,8 +31,18 @@ using vextest::TInterfaceWorld;
 
 const std::vector<std::string> Skills = {"Live", "DropAccel", "LuckyTwig", "Amphora", "Hammer"};
 
-// The handlers the game registers: those of the game flow and the play input, as they register
-// themselves, and the form's own.
+// A flow host that does nothing: only the handlers' names are wanted here.
+class TQuietFlowHost : public IFlowHost {
+    bool SavesFolderExists() override { return false; }
+    void AutoSave() override {}
+    std::string PlayerName() override { return {}; }
+    void StorePlayerName(const std::string&) override {}
+    void SkipIntroHints() override {}
+    void ShowError(const std::string&) override {}
+};
+
+// The handlers the game registers: those of the game flow, the save and score windows and the
+// play input, as they register themselves, and the form's own.
 std::set<std::string> RegisteredHandlers() {
     TGeometry geometry;
     std::vector<TBonusType> bonusTypes;
@@ -40,12 +52,16 @@ std::set<std::string> RegisteredHandlers() {
     TLevelList levels;
     TVexInterfaceEngine engine(nullptr);
     TInterfaceWidgets widgets(engine);
-    IFlowHost flowHost;
+    TQuietFlowHost flowHost;
     TGameFlow flow(game, levels, widgets, flowHost);
+    TSaveWindows saves(flow, game, widgets, flowHost, "");
+    THighScoreWindow scores(flow, widgets, flowHost, "");
     IPlayInputHost inputHost;
     TPlayInput input(game, inputHost);
     TVexMethodTable table;
     flow.RegisterHandlers(table);
+    saves.RegisterHandlers(table);
+    scores.RegisterHandlers(table);
     input.RegisterHandlers(table, [] { return 0u; });
     std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp"};
     for (const std::string& name : table.Names())
@@ -122,15 +138,26 @@ class InterfaceFileTest : public ::testing::Test {
 };
 
 TEST_F(InterfaceFileTest, EveryNameTheGameLooksUpIsThereInItsWindow) {
-    for (const char* w : {"WTitle", "WStartDialog", "WGame", "WMenu", "WProgressBar",
-                          "WFinishLevelDialog", "WBetweenLevelMenu", "WGameFinishedDialog",
-                          "WGameOverDialog", "WAbortLivelDialog", "WQuitGameDialog"})
+    for (const char* w :
+         {"WTitle", "WStartDialog", "WGame", "WMenu", "WProgressBar", "WFinishLevelDialog",
+          "WBetweenLevelMenu", "WGameFinishedDialog", "WGameOverDialog", "WAbortLivelDialog",
+          "WQuitGameDialog", "WLoad", "WSave", "WHighScores", "WReplaceGameDialog",
+          "WDeleteGameDialog", "WClearDialog"})
         ExpectObject(w, "TVexForm", w);
+    for (const char* w : {"WLoad", "WSave", "WHighScores"})
+        ExpectObject(std::string("Grid") + w, "TVexGrid", w);
+    for (const char* w : {"WLoad", "WSave"})
+        ExpectObject(std::string("Edit") + w, "TVexEdit", w);
 
     // Names the code spells out; handler names belong to the method table instead.
     const std::set<std::string> handlers = RegisteredHandlers();
+    const auto isHandler = [](const std::string& name) {
+        for (const std::string event : {"MouseUp", "MouseDown", "KeyDown"})
+            if (name.size() > event.size() && name.ends_with(event)) return true;
+        return false;
+    };
     for (const std::string& name : NamesInGameCode()) {
-        if (name.size() > 7 && name.compare(name.size() - 7, 7, "MouseUp") == 0) {
+        if (isHandler(name)) {
             EXPECT_TRUE(handlers.count(name)) << "unregistered handler " << name;
             continue;
         }
@@ -325,12 +352,38 @@ TEST_F(InterfaceFileTest, TheNewButtonsAndPagesWork) {
     EXPECT_FALSE(Get("LLevel1TextWBetweenLevelMenu").CanReact());
     EXPECT_TRUE(Get("LLevel2TextWBetweenLevelMenu").CanReact());
 
-    // After the last level the final score opens over the menu; OK goes back to the title.
+    // After the last level the final score opens over the menu; OK keeps the entry and shows
+    // the table over the title.
     engine.ShowModal("WGameFinishedDialog");
     click("BOkWGameFinishedDialog");
+    EXPECT_EQ(world_.Calls["BOkWGameFinishedDialogMouseUp"], 1);
     ASSERT_NE(engine.TopWindow(), nullptr);
+    EXPECT_EQ(engine.TopWindow()->Name, "WHighScores");
+    EXPECT_EQ(engine.ModalStack.size(), 2u);
+    click("BBackWHighScores");
     EXPECT_EQ(engine.TopWindow()->Name, "WTitle");
-    EXPECT_EQ(engine.ModalStack.size(), 1u);
+
+    // Each list window opens from its button, and each question goes back to what asked it.
+    const std::vector<std::vector<std::string>> paths = {
+        {"BLoadWTitle", "WLoad", "BDeleteWLoad", "WDeleteGameDialog", "BCancelWDeleteGameDialog",
+         "BCancelWLoad"},
+        {"BScoresWTitle", "WHighScores", "BClearWHighScores", "WClearDialog", "BOkWClearDialog",
+         "BBackWHighScores"}};
+    for (const auto& p : paths) {
+        click(p[0]);
+        EXPECT_EQ(engine.TopWindow()->Name, p[1]) << p[0];
+        click(p[2]);
+        engine.ShowModal(p[3]); // the delete question opens from the game, for a real file
+        EXPECT_EQ(engine.TopWindow()->Name, p[3]) << p[2];
+        click(p[4]);
+        EXPECT_EQ(engine.TopWindow()->Name, p[1]) << p[4];
+        click(p[5]);
+        EXPECT_EQ(engine.TopWindow()->Name, "WTitle") << p[5];
+    }
+    engine.ChangeModal("WBetweenLevelMenu");
+    click("BSaveWBetweenLevelMenu");
+    EXPECT_EQ(world_.Calls["BSaveWBetweenLevelMenuMouseUp"], 1);
+    EXPECT_EQ(engine.TopWindow()->Name, "WSave");
 
     // Play starts the game and leaves the game window on top.
     engine.ChangeModal("WTitle");

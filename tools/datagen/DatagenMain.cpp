@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "CodePages.h"
+#include "archive/CodePages.h"
 #include "ContentArchive.h"
 #include "DataFolder.h"
 #include "FontRaster.h"
 #include "FrameArt.h"
 #include "Geometry.h"
 #include "HudArt.h"
+#include "ListArt.h"
 #include "MenuArt.h"
 #include "PieceArt.h"
 #include "SceneryArt.h"
@@ -61,6 +62,7 @@ TContentArchive BuildGameArchive(const std::string& data) {
     AddFrameArt(game);
     AddHudArt(game);
     AddMenuArt(game);
+    AddListArt(game);
     AddSkillArt(game);
     AddFonts(game);
     DataFolder::AddScripts(game, data + "/aim/game");

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "CodePages.h"
+#include "archive/CodePages.h"
 #include "ContentArchive.h"
 #include "FontFiles.h"
 #include "PngEncode.h"

@@ -7,8 +7,6 @@
 #include "Landscape.h"
 #include "Style.h"
 
-namespace {
-
 using namespace MenuLayout;
 
 // A twig winding along a line with leaves: the game's emblem on titles and panels.
@@ -34,6 +32,8 @@ void WindingTwig(cairo_t* cr, double x0, double y0, double x1, double y1, double
     cairo_restore(cr);
 }
 
+namespace {
+
 void AddTitle(TContentArchive& game) {
     TCanvas c(800, 600);
     cairo_t* cr = c.Cr();
@@ -56,7 +56,8 @@ void AddTitle(TContentArchive& game) {
     CarvedText(cr, "Quorrel", 400, 148, 72, true, Palette::Parchment.Mix(Palette::Amber, 0.35));
     WindingTwig(cr, 196, 176, 604, 176, 5, 3);
     // a stone footing for the menu buttons
-    StonePlate(cr, 270, 300, 260, 190, 14, 110, TMaterial::DarkStone);
+    StonePlate(cr, TitleFootingX, TitleFootingY, TitleFootingWidth, TitleFootingHeight, 14, 110,
+               TMaterial::DarkStone);
     game.AddImage("TitleBackground.png", "TitleBackground.png", c);
 }
 
@@ -83,6 +84,8 @@ void AddBird(TContentArchive& game) {
     Glow(cr, 28, 12, 3, Palette::Amber, 0.9);
     game.AddImage("TitleBird.png", "TitleBird.png", c);
 }
+
+} // namespace
 
 void ButtonFace(TCanvas& c, bool pressed, unsigned seed) {
     cairo_t* cr = c.Cr();
@@ -111,6 +114,8 @@ void ButtonFace(TCanvas& c, bool pressed, unsigned seed) {
     MossTufts(cr, 5, 4, w - 10, 3, static_cast<int>(w / 12), seed + 2);
     cairo_restore(cr);
 }
+
+namespace {
 
 void AddButtons(TContentArchive& game) {
     {

@@ -15,7 +15,7 @@ constexpr int PlusCentreX = 268, MinusCentreX = 336, KnobSize = 32;
 // The right half: title, tallies, hero, the next level's page, experience and the buttons.
 constexpr int RightLeft = 420;
 constexpr int HeroLeft = 590, HeroTop = 76, HeroSize = 128;
-constexpr int ExperienceTop = 310, ExperienceHeight = 52;
+constexpr int ExperienceTop = 302, ExperienceHeight = 52;
 } // namespace BetweenLevelLayout
 
 // The five skill tiles (Live, DropAccel, LuckyTwig, Amphora, Hammer) and the between-level

@@ -29,8 +29,14 @@ void TGameFlow::FinalScore() {
                         std::to_string(c) + " ( +" + std::to_string(20 * c) + " )");
     v.TotalScore += 10 * h + 20 * c;
     Caption("LTotalScoreCountWGameFinishedDialog", v.TotalScore);
+    widgets_.SetCaption("EditWGameFinishedDialogue", host_.PlayerName());
     widgets_.SetFocused("EditWGameFinishedDialogue");
     widgets_.ShowModal("WGameFinishedDialog");
+}
+
+void TGameFlow::BackToTitle() {
+    game_.GameState = gsTitle;
+    host_.RebuildBackground();
 }
 
 void TGameFlow::BOkWFinishLevelDialogMouseUp() {
@@ -50,7 +56,7 @@ void TGameFlow::BOkWFinishLevelDialogMouseUp() {
         Pending(static_cast<TSkill>(i)) = 0;
     RefreshBetweenLevelLabels();
     ShowLevelPage(v.CurrentLevel);
-    if (host_.SavesFolderExists()) host_.SaveGame("saves/autosave.sav");
+    if (host_.SavesFolderExists()) host_.AutoSave();
     ShowHeroPicture(v.CurrentLevel);
     game_.GameState = gsBetweenLevels;
     host_.RebuildBackground();

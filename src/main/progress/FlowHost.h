@@ -5,6 +5,9 @@
 #include "archive/Rect.h"
 #include "main/levels/LevelLoader.h"
 
+class TVexGrid;
+class TVexEdit;
+
 // Interface objects and windows by name. A name that finds nothing does nothing.
 class IFlowWidgets {
   public:
@@ -22,6 +25,9 @@ class IFlowWidgets {
     virtual void ChangeModal(const std::string& window) = 0;
     // Gives the label the picture at its size, centred in its parent; positions recomputed.
     virtual void ShowPicture(const std::string& label, const std::string& image, TPoint size) = 0;
+    // The lists and name fields of the save, load and score windows; null when missing.
+    virtual TVexGrid* Grid(const std::string& name) = 0;
+    virtual TVexEdit* Edit(const std::string& name) = 0;
 };
 
 // What the game flow asks of the rest of the game besides the interface objects: sound, the
@@ -46,11 +52,17 @@ class IFlowHost {
     virtual std::string DemoLevelName() { return {}; }
     // Loads an image of the levels archive; its size, or 0 x 0 when it does not exist.
     virtual TPoint LoadLevelImage(const std::string& name) { return (void)name, TPoint{}; }
-    virtual bool SavesFolderExists() { return false; }
-    // Saves the game to a path relative to the game folder ("saves/autosave.sav").
-    virtual void SaveGame(const std::string& path) { (void)path; }
-    // Fills the list of the save window with the saved games.
-    virtual void FillSaveList() {}
+    // The automatic save after a finished level; a failure is reported, the flow goes on.
+    // The game relies on these, so they have no do-nothing default.
+    virtual bool SavesFolderExists() = 0;
+    virtual void AutoSave() = 0;
+    // The name offered for the high-score table, and the one typed there kept for next time.
+    virtual std::string PlayerName() = 0;
+    virtual void StorePlayerName(const std::string& name) = 0;
+    // The one-time introductory hints count as shown (a loaded game shows none).
+    virtual void SkipIntroHints() = 0;
+    // A failure the player must hear of (a file that could not be written).
+    virtual void ShowError(const std::string& text) = 0;
     virtual void WriteSettings() {}
     virtual void CloseProgram() {}
     virtual void DebugLog(const std::string& line) { (void)line; }

@@ -40,11 +40,12 @@ class TGameFlow {
     void BOkWFinishLevelDialogMouseUp();
     void BNextLevelWBetweenLevelMenuMouseUp(uint32_t now);
     void BMainMenuWBetweenLevelMenuMouseUp() { game_.Level.LevelScore = 0; }
-    void BSaveWBetweenLevelMenuMouseUp() { host_.FillSaveList(); }
     void BOkWAbortLivelDialogMouseUp() { LevelLost(true); }
     void BOkWGameOverDialogMouseUp() { LevelLost(false); }
     void BOkWQuitGameDialogMouseUp() { Quit(); }
     void BQuitWTitleMouseUp() { Quit(); }
+    // After the final score the title shows; no game runs behind it.
+    void BackToTitle();
 
     // --- the skills --------------------------------------------------------------------------
     // Left: one point from the pool to the skill; Right: back to the pool.
@@ -115,7 +116,6 @@ template <class TTable> void TGameFlow::RegisterHandlers(TTable& table) {
     add("BNextLevelWBetweenLevelMenuMouseUp",
         [this] { BNextLevelWBetweenLevelMenuMouseUp(host_.Now()); });
     add("BMainMenuWBetweenLevelMenuMouseUp", [this] { BMainMenuWBetweenLevelMenuMouseUp(); });
-    add("BSaveWBetweenLevelMenuMouseUp", [this] { BSaveWBetweenLevelMenuMouseUp(); });
     add("BOkWAbortLivelDialogMouseUp", [this] { BOkWAbortLivelDialogMouseUp(); });
     add("BOkWGameOverDialogMouseUp", [this] { BOkWGameOverDialogMouseUp(); });
     add("BOkWQuitGameDialogMouseUp", [this] { BOkWQuitGameDialogMouseUp(); });

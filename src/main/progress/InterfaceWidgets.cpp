@@ -1,6 +1,7 @@
 #include "main/progress/InterfaceWidgets.h"
 
 #include "interface/VexEdit.h"
+#include "interface/VexGrid.h"
 #include "interface/VexInterfaceEngine.h"
 #include "interface/VexLabel.h"
 #include "interface/VexRadioButton.h"
@@ -24,7 +25,19 @@ void TInterfaceWidgets::SetVisible(const std::string& name, bool visible) {
 }
 
 void TInterfaceWidgets::SetFocused(const std::string& edit) {
-    if (auto* e = Find<TVexEdit>(engine_, edit)) e->Focused = true;
+    if (auto* e = Find<TVexEdit>(engine_, edit)) {
+        e->Focused = true;
+        // Typing goes on after what the field offers.
+        e->CursorPos = static_cast<int>(e->Caption.size());
+    }
+}
+
+TVexGrid* TInterfaceWidgets::Grid(const std::string& name) {
+    return Find<TVexGrid>(engine_, name);
+}
+
+TVexEdit* TInterfaceWidgets::Edit(const std::string& name) {
+    return Find<TVexEdit>(engine_, name);
 }
 
 void TInterfaceWidgets::SelectRadio(const std::string& name) {

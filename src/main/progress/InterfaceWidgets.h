@@ -17,6 +17,8 @@ class TInterfaceWidgets : public IFlowWidgets {
     void HideModal(const std::string& window) override;
     void ChangeModal(const std::string& window) override;
     void ShowPicture(const std::string& label, const std::string& image, TPoint size) override;
+    TVexGrid* Grid(const std::string& name) override;
+    TVexEdit* Edit(const std::string& name) override;
 
   private:
     TVexInterfaceEngine& engine_;

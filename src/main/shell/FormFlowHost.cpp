@@ -58,6 +58,39 @@ TPoint TFormFlowHost::LoadLevelImage(const std::string& name) {
     return session_.Images().Size(name);
 }
 
+bool TFormFlowHost::SavesFolderExists() {
+    return session_.Saves().Folder().Exists();
+}
+
+// A save that fails is reported, and the game goes on to the between-level menu.
+void TFormFlowHost::AutoSave() {
+    try {
+        session_.Saves().SaveTo(form_.GamePath("saves/autosave.sav"));
+    } catch (const std::exception& e) {
+        form_.Log(e.what());
+        form_.ShowMessage(e.what());
+    }
+}
+
+std::string TFormFlowHost::PlayerName() {
+    return form_.Settings.PlayerName;
+}
+
+void TFormFlowHost::StorePlayerName(const std::string& name) {
+    form_.Settings.PlayerName = name;
+    WriteSettings();
+}
+
+void TFormFlowHost::SkipIntroHints() {
+    form_.Game().HintsPending = THintsPending{false, false, false, false};
+    form_.Render().HintFirstTransparentFishkaPending = false;
+    form_.Render().HintLevelTopPending = false;
+}
+
+void TFormFlowHost::ShowError(const std::string& text) {
+    form_.ShowMessage(text);
+}
+
 void TFormFlowHost::WriteSettings() {
     try {
         SaveOptions(form_.GamePath("options.cfg"), form_.Settings);

@@ -9,7 +9,9 @@ TGameSession::TGameSession(TMainForm& form)
       runtime_(form.Game(), objects_, images_, levelHost_),
       scenery_(form.Surfaces(), form.Game(), objects_, runtime_), playHost_(form, *this),
       input_(form.Game(), playHost_), widgets_(form.Interface()), flowHost_(form, *this),
-      flow_(form.Game(), levels_, widgets_, flowHost_) {}
+      flow_(form.Game(), levels_, widgets_, flowHost_),
+      saves_(flow_, form.Game(), widgets_, flowHost_, form.GamePath("saves/")),
+      scores_(flow_, widgets_, flowHost_, form.GamePath("HighScores.dat")) {}
 
 void TGameSession::Start() {
     if (TFileFolder* squares = form_.SquaresArchive()) {
@@ -19,8 +21,11 @@ void TGameSession::Start() {
             form_.Log(std::string("Loading the level list: ") + e.what());
         }
     }
+    scores_.Load();
     TVexMethodTable& methods = form_.Methods();
     flow_.RegisterHandlers(methods);
+    saves_.RegisterHandlers(methods);
+    scores_.RegisterHandlers(methods);
     input_.RegisterHandlers(methods, [this] { return form_.Now(); });
     input_.SetDeveloperKeys(form_.Settings.DeveloperKeys());
     form_.SetLevelHooks(&runtime_);

@@ -7,7 +7,9 @@
 #include "main/levels/LevelObjects.h"
 #include "main/levels/LevelRuntime.h"
 #include "main/progress/GameFlow.h"
+#include "main/progress/HighScoreWindow.h"
 #include "main/progress/InterfaceWidgets.h"
+#include "main/progress/SaveWindows.h"
 #include "main/rules/PlayInput.h"
 #include "main/shell/LevelScenery.h"
 #include "main/shell/SessionHosts.h"
@@ -28,6 +30,8 @@ class TGameSession {
 
     TPlayInput& Input() { return input_; }
     TGameFlow& Flow() { return flow_; }
+    TSaveWindows& Saves() { return saves_; }
+    THighScoreWindow& HighScores() { return scores_; }
     TLevelList& Levels() { return levels_; }
     TLevelObjects& Objects() { return objects_; }
     TLevelLoader& Loader() { return loader_; }
@@ -49,4 +53,6 @@ class TGameSession {
     TInterfaceWidgets widgets_;
     TFormFlowHost flowHost_;
     TGameFlow flow_;
+    TSaveWindows saves_;
+    THighScoreWindow scores_;
 };

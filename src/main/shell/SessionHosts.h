@@ -65,6 +65,12 @@ class TFormFlowHost : public IFlowHost {
     void ResetLevel(uint32_t now) override;
     bool LoadLevel(const std::string& fileName, const TLevelSkills& skills, uint32_t now) override;
     TPoint LoadLevelImage(const std::string& name) override;
+    bool SavesFolderExists() override;
+    void AutoSave() override;
+    std::string PlayerName() override;
+    void StorePlayerName(const std::string& name) override;
+    void SkipIntroHints() override;
+    void ShowError(const std::string& text) override;
     void WriteSettings() override;
     void CloseProgram() override;
     void DebugLog(const std::string& line) override;

@@ -1,4 +1,4 @@
-#include "CodePages.h"
+#include "archive/CodePages.h"
 
 #include <iconv.h>
 
@@ -46,12 +46,31 @@ int ToUnicode(const std::string& codePage, unsigned char code) {
     return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
 }
 
-std::string FromUtf8(const std::string& codePage, const std::string& utf8) {
+std::string OfCharSet(const std::string& charSet) {
+    if (charSet == "EASTEUROPE") return "CP1250";
+    if (charSet == "RUSSIAN") return "CP1251";
+    return "CP1252";
+}
+
+bool TryFromUtf8(const std::string& codePage, const std::string& utf8, std::string& out) {
     TConverter conv(codePage, "UTF-8");
+    return conv.Convert(utf8, out);
+}
+
+std::string FromUtf8(const std::string& codePage, const std::string& utf8) {
     std::string out;
-    if (!conv.Convert(utf8, out))
+    if (!TryFromUtf8(codePage, utf8, out))
         throw std::runtime_error("text has characters that " + codePage + " cannot show: " + utf8);
     return out;
+}
+
+std::string ToUtf8(const std::string& codePage, const std::string& text) {
+    TConverter conv("UTF-8", codePage);
+    std::string out, whole;
+    // Byte by byte, so an unused code drops just itself.
+    for (char ch : text)
+        if (conv.Convert(std::string(1, ch), out)) whole += out;
+    return whole;
 }
 
 } // namespace CodePages
