@@ -67,7 +67,7 @@ TEST_F(GameScreen, ClickingNewGameOpensTheStartDialog) {
     for (EventType t : {EventType::MouseMove, EventType::MouseDown, EventType::MouseUp}) {
         PlatformEvent e;
         e.Type = t;
-        e.X = 400, e.Y = 266;
+        e.X = 290, e.Y = 266;
         host.Push(e);
     }
     Frames(2);

@@ -22,9 +22,9 @@ std::string FileText(const std::string& path) {
 
 // New game, the clipper kit (by its handler), Play; a piece taken from the feed and turned.
 const char* const Session = R"(# a short game
-300 move 400 266
-350 ldown 400 266
-400 lup 400 266
+300 move 290 266
+350 ldown 290 266
+400 lup 290 266
 600 call RClipperWStartDialogMouseUp
 1000 move 340 420
 1050 ldown 340 420

@@ -190,14 +190,22 @@ TEST_F(InterfaceFileTest, EveryNameTheGameLooksUpIsThereInItsWindow) {
         ExpectObject(count + finished, "TVexLabel", finished);
     ExpectObject("RNormalWStartDialog", "TVexRadioButton", "WStartDialog");
 
-    // The start dialog's two choices: three kits, four difficulties.
+    // A radio button clears every other of its group, in any window: each choice has a group
+    // of its own. The start dialog: three kits, four difficulties; the options: six music and
+    // six sound volumes; the language window: English (the others are made from it).
     std::map<int, int> radios;
+    const std::map<int, std::string> windows = {{1, "WStartDialog"},
+                                                {2, "WStartDialog"},
+                                                {3, "WOptions"},
+                                                {4, "WOptions"},
+                                                {5, "WLanguage"}};
     for (const auto& o : world_.Engine.FVexObjects)
         if (auto* r = dynamic_cast<TVexRadioButton*>(o.get())) {
-            EXPECT_EQ(WindowOf(r), "WStartDialog") << r->Name;
+            EXPECT_EQ(WindowOf(r), windows.count(r->RadioGroup) ? windows.at(r->RadioGroup) : "")
+                << r->Name;
             ++radios[r->RadioGroup];
         }
-    EXPECT_EQ(radios, (std::map<int, int>{{1, 3}, {2, 4}}));
+    EXPECT_EQ(radios, (std::map<int, int>{{1, 3}, {2, 4}, {3, 6}, {4, 6}, {5, 1}}));
 }
 
 TEST_F(InterfaceFileTest, EventsNameRealHandlersAndWindowsAndEveryCaptionIsTranslated) {

@@ -21,6 +21,7 @@ const std::vector<TFontSpec>& Fonts() {
     static const std::vector<TFontSpec> fonts = {
         {"Arial12", false, 16, 20, 15},
         {"Arial18Bold", true, 24, 30, 23},
+        {"Serif16Bold", true, 17, 22, 16, true},
     };
     return fonts;
 }
@@ -32,9 +33,9 @@ const std::vector<TCharSetSpec>& CharSets() {
 
 class TFace {
   public:
-    TFace(bool bold, int pixelSize) {
+    TFace(bool bold, bool serif, int pixelSize) {
         if (FT_Init_FreeType(&library_)) throw std::runtime_error("cannot start FreeType");
-        const std::string path = FontFiles::Path(bold, false);
+        const std::string path = FontFiles::Path(bold, serif);
         if (FT_New_Face(library_, path.c_str(), 0, &face_)) {
             FT_Done_FreeType(library_);
             throw std::runtime_error("cannot open font " + path);
@@ -100,7 +101,7 @@ std::string PictureName(const TFontSpec& font, const TCharSetSpec& set) {
 } // namespace
 
 TGlyphStrip RasterCharSet(const TFontSpec& font, const TCharSetSpec& charSet) {
-    TFace face(font.Bold, font.PixelSize);
+    TFace face(font.Bold, font.Serif, font.PixelSize);
     std::vector<TGlyph> glyphs;
     for (int code = FirstCode; code < 256; ++code)
         glyphs.push_back(LoadGlyph(

@@ -11,6 +11,7 @@ struct TFontSpec {
     int PixelSize = 16;
     int Height = 20;   // line height and glyph picture height
     int Baseline = 15; // row of the baseline in the picture
+    bool Serif = false;
 };
 
 struct TCharSetSpec {
@@ -29,6 +30,7 @@ struct TGlyphStrip {
 
 TGlyphStrip RasterCharSet(const TFontSpec& font, const TCharSetSpec& charSet);
 
-// "arial12.xml" with "Arial12" first and the heading font "Arial18Bold", each with the char
-// sets "EASTEUROPE" and "RUSSIAN", and their glyph pictures.
+// "arial12.xml" with "Arial12" first, the heading font "Arial18Bold" and the serif "Serif16Bold"
+// of the game screen's carved captions, each with the char sets "EASTEUROPE" and "RUSSIAN", and
+// their glyph pictures.
 void AddFonts(TContentArchive& game);

@@ -86,15 +86,9 @@ void Medallion(cairo_t* cr, double cx, double cy, double r) {
 void RightPanel(cairo_t* cr) {
     StonePlate(cr, 609, 5, 186, 390, 10, 11);
     MossTufts(cr, 612, 6, 180, 10, 24, 12);
-    CarvedText(cr, "Score", 702, 30, 15, true, Palette::Parchment.Mix(Palette::Stone, 0.3));
     StoneSocket(cr, ScoreLeft, ScoreTop, ScoreWidth, ScoreHeight, 6);
-    CarvedText(cr, "Level", LevelLeft + LevelWidth / 2.0, 86, 13, true,
-               Palette::Parchment.Mix(Palette::Stone, 0.3));
     StoneSocket(cr, LevelLeft, LevelTop, LevelWidth, LevelHeight, 6);
-    CarvedText(cr, "Menu", MenuLeft + MenuWidth / 2.0, 86, 13, true,
-               Palette::Parchment.Mix(Palette::Stone, 0.3));
     StoneSocket(cr, MenuLeft, MenuTop, MenuWidth, MenuHeight, 6);
-    CarvedText(cr, "Wanted", 704, 156, 13, true, Palette::Parchment.Mix(Palette::Stone, 0.3));
     Medallion(cr, 704, 230, 60);
     StoneSocket(cr, 630, 300, 66, 66, 9);
     StoneSocket(cr, 710, 300, 66, 66, 9);

@@ -153,8 +153,6 @@ void AddProgressBar(TContentArchive& game) {
         TCanvas c(ProgressWidth, ProgressHeight);
         cairo_t* cr = c.Cr();
         StonePlate(cr, 3, 3, ProgressWidth - 6, ProgressHeight - 6, 12, 401);
-        CarvedText(cr, "Growing the forest", ProgressWidth / 2.0, 28, 14, true,
-                   Palette::Parchment.Mix(Palette::Stone, 0.3));
         StoneSocket(cr, ProgressBarShiftX - 3, ProgressBarShiftY - 3, ProgressBarWidth + 6,
                     ProgressStepHeight + 6, 5);
         game.AddImage("ProgressBarBack.png", "ProgressBarBack.png", c);

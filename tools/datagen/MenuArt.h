@@ -14,9 +14,9 @@ constexpr int ProgressWidth = 320, ProgressHeight = 72;
 constexpr int ProgressBarShiftX = 20, ProgressBarShiftY = 38, ProgressBarWidth = 280;
 constexpr int ProgressStepWidth = 14, ProgressStepHeight = 16;
 constexpr int ToggleSize = 24;
-// The stone footing of the title's buttons: four buttons of 44 a step of 54 apart.
-constexpr int TitleFootingX = 270, TitleFootingY = 226, TitleFootingWidth = 260;
-constexpr int TitleFootingHeight = 242;
+// The stone footing of the title's buttons: two columns of three, 44 high, 54 apart.
+constexpr int TitleFootingX = 170, TitleFootingY = 226, TitleFootingWidth = 460;
+constexpr int TitleFootingHeight = 188;
 } // namespace MenuLayout
 
 // A twig winding along a line with leaves: the game's emblem on titles and panels.
