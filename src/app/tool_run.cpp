@@ -36,6 +36,7 @@ struct TRunOptions {
     int Bpp = 0; // 0: as the options say
     std::string StateFile;
     std::vector<std::string> Windows; // --ui: windows whose objects the state lists
+    std::string Language;             // --lang: the per-user language before the start
 };
 
 std::string OwnFolder() {
@@ -84,6 +85,9 @@ std::string ParseArgs(const std::vector<std::string>& args, TRunOptions& o) {
             o.StateFile = v;
         } else if (a == "--ui") {
             o.Windows.push_back(v);
+        } else if (a == "--lang") {
+            if (v.size() != 3) return "--lang takes a three-letter code such as DEU";
+            o.Language = v;
         } else {
             return "unknown option " + a;
         }
@@ -136,6 +140,7 @@ int Run(const std::vector<std::string>& args) {
     HeadlessDisplay display;
     HeadlessAudio audio;
     HeadlessHost host(o.Dir);
+    if (!o.Language.empty()) host.UserSettings["LangStr"] = o.Language;
     Platform platform{clock, display, audio, host};
     TMainFormOptions formOptions;
     formOptions.Seed = o.Seed;
@@ -185,6 +190,7 @@ const ToolCommand command(
     "run",
     "  run [--dir GAMEDIR] [--seed N] [--frame-ms MS] [--until MS] [--events FILE]\n"
     "      [--shot MS:FILE]... [--bpp 32|16] [--state FILE] [--ui WINDOW]...\n"
+    "      [--lang CODE]\n"
     "                                        play the game headless; prints its state as JSON",
     Run);
 

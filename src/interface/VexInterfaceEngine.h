@@ -60,6 +60,9 @@ class TVexInterfaceEngine : public TVexEngine {
     void LoadLanguage(const std::string& fileName);
     void LoadLanguageText(const std::string& text);
     void RestoreProperties();
+    // The properties one object has in a language file, set outside that language's own pass
+    // and not put back by RestoreProperties: each language names itself in its own words.
+    void ApplyLanguageObject(const std::string& fileName, const std::string& objectName);
 
     struct TCommand {
         std::string ObjectName;

@@ -61,6 +61,23 @@ void TVexInterfaceEngine::LoadLanguageText(const std::string& text) {
     ApplyProperties(true);
 }
 
+void TVexInterfaceEngine::ApplyLanguageObject(const std::string& fileName,
+                                              const std::string& objectName) {
+    TVexParser file;
+    file.LoadFromFile(fileName);
+    if (file.Tags.empty() || file.Tags[0]->Name != "VexInterface") return;
+    for (const auto& o : file.Tags[0]->Tags) {
+        if (o->Name != "o" || o->Tags.empty() ||
+            !std::all_of(o->Tags.begin(), o->Tags.end(),
+                         [](const auto& p) { return IsPropertyTag(*p); }))
+            continue;
+        const bool named = std::any_of(o->Tags.begin(), o->Tags.end(), [&](const auto& p) {
+            return p->Attributes[0]->Value == "Name" && p->Text == objectName;
+        });
+        if (named) ApplyObjectTag(*o, false);
+    }
+}
+
 // The first saved value of each property (the interface file's) is the one put back.
 void TVexInterfaceEngine::RestoreProperties() {
     for (int i = 0; i < Count(); ++i) {

@@ -34,6 +34,8 @@ class IDisplay {
     virtual bool IsOpen() const = 0;
     virtual bool IsFullScreen() const = 0;
     virtual int BitsPerPixel() const = 0;
+    // Moves the window (window mode only) to that desktop position.
+    virtual void SetWindowPosition(int x, int y) = 0;
     // Shows the frame (scaled to the window, aspect kept); waits for the display's refresh.
     virtual void Present(const FrameView& frame) = 0;
 };

@@ -3,9 +3,7 @@
 #include "sound/Music.h"
 #include "sound/VolumeTable.h"
 
-bool TAudioEngine::Open(int musicLevel, int soundLevel) {
-    musicLevel_ = musicLevel;
-    soundLevel_ = soundLevel;
+bool TAudioEngine::Open() {
     soundOn_ = device_.GetVersion() == RequiredVersion && device_.Init(-1, OutputFrequency, 0);
     if (soundOn_) device_.Start();
     ApplyVolumes();
@@ -18,7 +16,7 @@ void TAudioEngine::LoadLists(TFileFolder& archive) {
 }
 
 void TAudioEngine::Play(const std::string& name) {
-    PlayAudio(Device(), list_, name, musicLevel_, currentMusic_, soundLevel_);
+    PlayAudio(Device(), list_, name, levels_.Music, currentMusic_, levels_.Sound);
 }
 
 void TAudioEngine::ChangeMusic(const std::string& name) {
@@ -41,27 +39,27 @@ void TAudioEngine::ResumeOutput() {
 void TAudioEngine::ChooseMusicLevel(int level) {
     if (level == VolumeLevelOff) {
         StopAll();
-    } else if (VolumeOfLevel(musicLevel_) == 0) {
+    } else if (VolumeOfLevel(levels_.Music) == 0) {
         // The remembered music starts at the new level.
-        PlayAudio(Device(), list_, currentMusic_, level, currentMusic_, soundLevel_);
+        PlayAudio(Device(), list_, currentMusic_, level, currentMusic_, levels_.Sound);
     }
-    musicLevel_ = level;
+    levels_.Music = level;
     ApplyVolumes();
 }
 
 void TAudioEngine::ChooseSoundLevel(int level) {
-    soundLevel_ = level;
+    levels_.Sound = level;
     ApplyVolumes();
 }
 
 void TAudioEngine::RestoreLevels(int musicLevel, int soundLevel) {
-    const bool wasOff = VolumeOfLevel(musicLevel_) == 0;
-    musicLevel_ = musicLevel;
-    soundLevel_ = soundLevel;
-    if (wasOff && VolumeOfLevel(musicLevel_) != 0) Play(currentMusic_);
+    const bool wasOff = VolumeOfLevel(levels_.Music) == 0;
+    levels_.Music = musicLevel;
+    levels_.Sound = soundLevel;
+    if (wasOff && VolumeOfLevel(levels_.Music) != 0) Play(currentMusic_);
     ApplyVolumes();
 }
 
 void TAudioEngine::ApplyVolumes() {
-    SetVolumes(Device(), musicLevel_, soundLevel_);
+    SetVolumes(Device(), levels_.Music, levels_.Sound);
 }

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "sound/AudioItem.h"
 #include "sound/NullAudioDevice.h"
+#include "sound/VolumeTable.h"
 
 class TFileFolder;
 
@@ -18,14 +19,15 @@ class TAudioEngine {
     static constexpr const char* TitleMusic = "In the lost forest2.mo3";
     static constexpr const char* LevelFinishedMusic = "Be happy!.mo3";
 
-    explicit TAudioEngine(IAudioDevice& device) : device_(device) {}
+    // The levels are the settings' own: the engine plays at them and changes them there.
+    TAudioEngine(IAudioDevice& device, TVolumeLevels& levels) : device_(device), levels_(levels) {}
     TAudioEngine(const TAudioEngine&) = delete;
     TAudioEngine& operator=(const TAudioEngine&) = delete;
 
     // Start-up: a device of version 1.8 is opened on the default output at 22050 Hz and
     // started; any failure leaves the game silent. Then the levels become the global volumes.
     // Returns whether sound is on.
-    bool Open(int musicLevel, int soundLevel);
+    bool Open();
     bool SoundOn() const { return soundOn_; }
 
     // "musics.dat" as music modules, then "sounds.dat" as samples, into the one list.
@@ -49,8 +51,8 @@ class TAudioEngine {
     // was off and no longer is.
     void RestoreLevels(int musicLevel, int soundLevel);
 
-    int MusicLevel() const { return musicLevel_; }
-    int SoundLevel() const { return soundLevel_; }
+    int MusicLevel() const { return levels_.Music; }
+    int SoundLevel() const { return levels_.Sound; }
     const std::string& CurrentMusic() const { return currentMusic_; }
     const AudioList& List() const { return list_; }
 
@@ -61,8 +63,7 @@ class TAudioEngine {
     IAudioDevice& device_;
     NullAudioDevice silent_;
     bool soundOn_ = false;
-    int musicLevel_ = 1;
-    int soundLevel_ = 1;
+    TVolumeLevels& levels_;
     std::string currentMusic_;
     AudioList list_;
 };

@@ -42,6 +42,7 @@ class FakeDisplay : public IDisplay {
     bool IsOpen() const override { return open_; }
     bool IsFullScreen() const override { return full_; }
     int BitsPerPixel() const override { return bpp_; }
+    void SetWindowPosition(int, int) override {}
     void Present(const FrameView& frame) override {
         Frames++;
         Last = frame;

@@ -45,13 +45,15 @@ uint32_t HandleOf(const TAudioEngine& engine, const std::string& name) {
 class AudioEngineTest : public ::testing::Test {
   protected:
     void Open(int musicLevel = 1, int soundLevel = 1) {
-        ASSERT_TRUE(engine.Open(musicLevel, soundLevel));
+        levels = {musicLevel, soundLevel};
+        ASSERT_TRUE(engine.Open());
         engine.LoadLists(archive);
         audio.Calls.clear();
     }
 
     HeadlessAudio audio;
-    TAudioEngine engine{audio};
+    TVolumeLevels levels;
+    TAudioEngine engine{audio, levels};
     TFileFolder archive = GameArchive();
 };
 
@@ -67,7 +69,8 @@ TEST(VolumeTableTest, LevelsMapToTheTableAndStrayLevelsStayInside) {
 }
 
 TEST_F(AudioEngineTest, StartUpOpensVersionOnePointEightAtTheGameRateThenSetsVolumes) {
-    EXPECT_TRUE(engine.Open(3, 2));
+    levels = {3, 2};
+    EXPECT_TRUE(engine.Open());
     EXPECT_EQ(audio.Calls,
               (std::vector<std::string>{"Init -1 22050 0", "Start", "SetGlobalVolumes 60 80 0"}));
     EXPECT_TRUE(engine.SoundOn());
@@ -75,13 +78,15 @@ TEST_F(AudioEngineTest, StartUpOpensVersionOnePointEightAtTheGameRateThenSetsVol
 
 TEST_F(AudioEngineTest, AnotherVersionOrAFailedInitLeavesTheGameSilent) {
     audio.Version = 0x00090001; // 1.9
-    EXPECT_FALSE(engine.Open(1, 1));
+    levels = {1, 1};
+    EXPECT_FALSE(engine.Open());
     EXPECT_EQ(CountCalls(audio, "Init"), 0);
 
     HeadlessAudio noDevice;
     noDevice.InitResult = false;
-    TAudioEngine silent(noDevice);
-    EXPECT_FALSE(silent.Open(1, 1));
+    TVolumeLevels silentLevels;
+    TAudioEngine silent(noDevice, silentLevels);
+    EXPECT_FALSE(silent.Open());
     EXPECT_EQ(CountCalls(noDevice, "Start"), 0);
 
     // Silent but playable: the lists still load (with no handles) and nothing reaches the device.
@@ -99,7 +104,8 @@ TEST_F(AudioEngineTest, AnotherVersionOrAFailedInitLeavesTheGameSilent) {
 }
 
 TEST_F(AudioEngineTest, ListsLoadMusicFirstThenSoundsIntoOneList) {
-    ASSERT_TRUE(engine.Open(1, 1));
+    levels = {1, 1};
+    ASSERT_TRUE(engine.Open());
     audio.Calls.clear();
     engine.LoadLists(archive);
     EXPECT_EQ(audio.Calls, (std::vector<std::string>{"MusicLoad 1", "MusicLoad 2", "SampleLoad 3",
@@ -113,7 +119,8 @@ TEST_F(AudioEngineTest, ListsLoadMusicFirstThenSoundsIntoOneList) {
 
 TEST_F(AudioEngineTest, AListNamingAMissingEntryIsADataError) {
     TFileFolder broken = ArchiveWith({{"musics.dat", "Gone.mo3\r\n"}, {"sounds.dat", ""}});
-    ASSERT_TRUE(engine.Open(1, 1));
+    levels = {1, 1};
+    ASSERT_TRUE(engine.Open());
     try {
         engine.LoadLists(broken);
         FAIL() << "no error";

@@ -38,8 +38,9 @@ TEST(SdlAudioDeviceTest, OpensOnAWorkingDriverAndPlays) {
 TEST(SdlAudioDeviceTest, WithoutAnOutputEveryCallIsRefusedAndTheGameIsSilent) {
     AudioDriver driver("no-such-driver");
     SdlAudioDevice device;
-    TAudioEngine engine(device);
-    EXPECT_FALSE(engine.Open(1, 1));
+    TVolumeLevels levels;
+    TAudioEngine engine(device, levels);
+    EXPECT_FALSE(engine.Open());
     EXPECT_FALSE(device.IsOpen());
     const auto wav = wavbytes::Constant16(1000, 100);
     EXPECT_EQ(device.SampleLoad(wav.data(), wav.size(), 5, true), 0u);

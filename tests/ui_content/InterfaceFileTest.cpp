@@ -17,6 +17,7 @@
 #include "interface/VexEdit.h"
 #include "interface/VexLabel.h"
 #include "interface/VexRadioButton.h"
+#include "main/options/OptionsWindow.h"
 #include "main/progress/GameFlow.h"
 #include "main/progress/HighScoreWindow.h"
 #include "main/progress/InterfaceWidgets.h"
@@ -41,8 +42,18 @@ class TQuietFlowHost : public IFlowHost {
     void ShowError(const std::string&) override {}
 };
 
-// The handlers the game registers: those of the game flow, the save and score windows and the
-// play input, as they register themselves, and the form's own.
+class TQuietOptionsHost : public IOptionsHost {
+    bool IsChecked(const std::string&) override { return false; }
+    void SetChecked(const std::string&, bool) override {}
+    void SelectRadio(const std::string&) override {}
+    void SaveSettings() override {}
+    TGameSettings LoadSettings() override { return {}; }
+    bool ReopenDisplay() override { return true; }
+    bool SwitchDisplayMode() override { return true; }
+};
+
+// The handlers the game registers: those of the game flow, the save, score and options windows
+// and the play input, as they register themselves, and the form's own.
 std::set<std::string> RegisteredHandlers() {
     TGeometry geometry;
     std::vector<TBonusType> bonusTypes;
@@ -56,14 +67,21 @@ std::set<std::string> RegisteredHandlers() {
     TGameFlow flow(game, levels, widgets, flowHost);
     TSaveWindows saves(flow, game, widgets, flowHost, "");
     THighScoreWindow scores(flow, widgets, flowHost, "");
+    TGameSettings settings;
+    NullAudioDevice device;
+    TAudioEngine audio(device, settings.Volumes);
+    TQuietOptionsHost optionsHost;
+    TOptionsWindow options(settings, audio, optionsHost);
     IPlayInputHost inputHost;
     TPlayInput input(game, inputHost);
     TVexMethodTable table;
     flow.RegisterHandlers(table);
     saves.RegisterHandlers(table);
     scores.RegisterHandlers(table);
+    options.RegisterHandlers(table);
     input.RegisterHandlers(table, [] { return 0u; });
-    std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp"};
+    std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp",
+                                   "BOkWLanguageMouseUp"};
     for (const std::string& name : table.Names())
         names.insert(name);
     return names;

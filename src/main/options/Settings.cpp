@@ -4,7 +4,6 @@
 #include "main/options/IniFile.h"
 
 namespace {
-constexpr int VolumeTable[6] = {100, 80, 60, 40, 20, 0};
 constexpr const char* Section = "Options";
 
 // A volume index outside the table would read past it; such a file gets the default instead.
@@ -12,10 +11,6 @@ int ValidVolumeIndex(int index) {
     return index >= 1 && index <= 6 ? index : 1;
 }
 } // namespace
-
-int VolumeFromIndex(int index) {
-    return VolumeTable[ValidVolumeIndex(index) - 1];
-}
 
 TGameSettings LoadOptions(const std::string& path) {
     TIniFile ini(path);
@@ -25,10 +20,12 @@ TGameSettings LoadOptions(const std::string& path) {
     s.BitsPerPixel = ini.ReadInteger(Section, "BitsPerPixel", 32) == 16 ? 16 : 32;
     s.LoadingX = ini.ReadInteger(Section, "LoadingX", 0);
     s.LoadingY = ini.ReadInteger(Section, "LoadingY", 0);
-    s.SoundVolumeIdx = ValidVolumeIndex(ini.ReadInteger(Section, "SoundVolumeIdx", 1));
-    s.MusicVolumeIdx = ValidVolumeIndex(ini.ReadInteger(Section, "MusicVolumeIdx", 1));
+    s.Volumes.Sound = ValidVolumeIndex(ini.ReadInteger(Section, "SoundVolumeIdx", 1));
+    s.Volumes.Music = ValidVolumeIndex(ini.ReadInteger(Section, "MusicVolumeIdx", 1));
     s.DebugMode = ini.ReadInteger(Section, "DebugMode", 0);
     s.FullScreenMode = ini.ReadInteger(Section, "FullScreenMode", 0);
+    s.WindowPlaced = !ini.ReadString(Section, "WindowModeX", "").empty() ||
+                     !ini.ReadString(Section, "WindowModeY", "").empty();
     s.WindowModeX = ini.ReadInteger(Section, "WindowModeX", 0);
     s.WindowModeY = ini.ReadInteger(Section, "WindowModeY", 0);
     s.TurnOffHint = ini.ReadInteger(Section, "TurnOffHint", 0);
@@ -42,8 +39,8 @@ TGameSettings LoadOptions(const std::string& path) {
 void SaveOptions(const std::string& path, const TGameSettings& s) {
     TIniFile ini(path);
     ini.WriteString(Section, "PlayerName", s.PlayerName);
-    ini.WriteInteger(Section, "SoundVolumeIdx", s.SoundVolumeIdx);
-    ini.WriteInteger(Section, "MusicVolumeIdx", s.MusicVolumeIdx);
+    ini.WriteInteger(Section, "SoundVolumeIdx", s.Volumes.Sound);
+    ini.WriteInteger(Section, "MusicVolumeIdx", s.Volumes.Music);
     ini.WriteInteger(Section, "FullScreenMode", s.FullScreenMode);
     ini.WriteInteger(Section, "TurnOffHint", s.TurnOffHint);
     ini.WriteInteger(Section, "BitsPerPixel", s.BitsPerPixel);

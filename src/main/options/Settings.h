@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "sound/VolumeTable.h"
+
 // The player's settings from "options.cfg" in the game folder.
 struct TGameSettings {
     int ScreenWidth = 800;
@@ -8,10 +10,11 @@ struct TGameSettings {
     int BitsPerPixel = 32;
     int LoadingX = 0;
     int LoadingY = 0;
-    int SoundVolumeIdx = 1; // 1..6 into VolumeTable
-    int MusicVolumeIdx = 1;
-    int DebugMode = 0; // 527 enables the developer keys
+    TVolumeLevels Volumes; // the levels 1..6 of the volume table
+    int DebugMode = 0;     // 527 enables the developer keys
     int FullScreenMode = 0;
+    // Where the window stands in window mode; without the keys the desktop places it.
+    bool WindowPlaced = false;
     int WindowModeX = 0;
     int WindowModeY = 0;
     int TurnOffHint = 0;
@@ -22,9 +25,6 @@ struct TGameSettings {
     static constexpr int DebugKeysCode = 527;
     bool DeveloperKeys() const { return DebugMode == DebugKeysCode; }
 };
-
-// Volume steps 1..6 in percent; 6 is off.
-int VolumeFromIndex(int index);
 
 // Missing file or values give the defaults.
 TGameSettings LoadOptions(const std::string& path);

@@ -92,11 +92,7 @@ void TFormFlowHost::ShowError(const std::string& text) {
 }
 
 void TFormFlowHost::WriteSettings() {
-    try {
-        SaveOptions(form_.GamePath("options.cfg"), form_.Settings);
-    } catch (const std::exception& e) {
-        form_.Log(e.what());
-    }
+    form_.SaveSettings();
 }
 
 void TFormFlowHost::CloseProgram() {

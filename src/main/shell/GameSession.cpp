@@ -1,6 +1,7 @@
 #include "main/shell/GameSession.h"
 
 #include "archive/FileFolder.h"
+#include "main/shell/LanguageStart.h"
 #include "main/shell/MainForm.h"
 
 TGameSession::TGameSession(TMainForm& form)
@@ -11,7 +12,8 @@ TGameSession::TGameSession(TMainForm& form)
       input_(form.Game(), playHost_), widgets_(form.Interface()), flowHost_(form, *this),
       flow_(form.Game(), levels_, widgets_, flowHost_),
       saves_(flow_, form.Game(), widgets_, flowHost_, form.GamePath("saves/")),
-      scores_(flow_, widgets_, flowHost_, form.GamePath("HighScores.dat")) {}
+      scores_(flow_, widgets_, flowHost_, form.GamePath("HighScores.dat")),
+      optionsHost_(form, *this), options_(form.Settings, form.Audio(), optionsHost_) {}
 
 void TGameSession::Start() {
     if (TFileFolder* squares = form_.SquaresArchive()) {
@@ -26,6 +28,11 @@ void TGameSession::Start() {
     flow_.RegisterHandlers(methods);
     saves_.RegisterHandlers(methods);
     scores_.RegisterHandlers(methods);
+    options_.RegisterHandlers(methods);
+    methods.RegisterMethod("BOkWLanguageMouseUp", [this] {
+        const std::string code = CheckedLanguage(form_.Interface());
+        if (!code.empty()) form_.ChooseLanguage(code);
+    });
     input_.RegisterHandlers(methods, [this] { return form_.Now(); });
     input_.SetDeveloperKeys(form_.Settings.DeveloperKeys());
     form_.SetLevelHooks(&runtime_);

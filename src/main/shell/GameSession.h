@@ -32,6 +32,8 @@ class TGameSession {
     TGameFlow& Flow() { return flow_; }
     TSaveWindows& Saves() { return saves_; }
     THighScoreWindow& HighScores() { return scores_; }
+    TOptionsWindow& Options() { return options_; }
+    TInterfaceWidgets& Widgets() { return widgets_; }
     TLevelList& Levels() { return levels_; }
     TLevelObjects& Objects() { return objects_; }
     TLevelLoader& Loader() { return loader_; }
@@ -55,4 +57,6 @@ class TGameSession {
     TGameFlow flow_;
     TSaveWindows saves_;
     THighScoreWindow scores_;
+    TFormOptionsHost optionsHost_;
+    TOptionsWindow options_;
 };

@@ -10,6 +10,18 @@
 
 namespace fs = std::filesystem;
 
+std::string CheckedLanguage(const TVexInterfaceEngine& ui) {
+    const std::string suffix = "WLanguage";
+    for (const auto& object : ui.FVexObjects) {
+        const auto* radio = dynamic_cast<const TVexRadioButton*>(object.get());
+        if (!radio || !radio->Checked || !radio->Parent || radio->Parent->Name != suffix) continue;
+        const std::string& name = radio->Name;
+        if (name.size() > suffix.size() + 1 && name[0] == 'R' && name.ends_with(suffix))
+            return name.substr(1, name.size() - suffix.size() - 1);
+    }
+    return "";
+}
+
 std::vector<TLanguageFile> TLanguageStart::ListFiles() const {
     std::vector<TLanguageFile> files;
     std::error_code ec;
@@ -45,6 +57,14 @@ void TLanguageStart::SetupLanguageWindow() {
             }
         }
         files.erase(first);
+    }
+    // Each language is offered under its own name, in its own letters.
+    for (const TLanguageFile& f : ListFiles()) {
+        try {
+            ui_.ApplyLanguageObject(f.Path, "R" + UpperCase(f.Code) + "WLanguage");
+        } catch (const std::exception&) {
+            // An unreadable file keeps the borrowed name; applying it reports the fault.
+        }
     }
 }
 

@@ -2,7 +2,13 @@
 #include <string>
 #include <vector>
 
+#include "archive/SFunctions.h"
+
 class TVexInterfaceEngine;
+
+// The code of the first checked radio button of the language window ("DEU" from
+// "RDEUWLanguage"), or "" when none is checked.
+std::string CheckedLanguage(const TVexInterfaceEngine& ui);
 
 // A language file of the "lng" folder: code = first three letters of the name, order = the
 // number between the first "_" and the first ".".
@@ -19,7 +25,8 @@ class TLanguageStart {
     TLanguageStart(TVexInterfaceEngine& ui, std::string folder)
         : ui_(ui), folder_(std::move(folder)) {}
 
-    void SetCurrent(const std::string& code) { current_ = code; }
+    void SetCurrent(const std::string& code) { current_ = UpperCase(code); }
+    const std::string& Current() const { return current_; }
     // Files whose names end in "lng", in folder order (sorted by name, so runs repeat).
     std::vector<TLanguageFile> ListFiles() const;
     void SetupLanguageWindow();

@@ -5,13 +5,14 @@
 #include "main/effects/EffectList.h"
 #include "main/effects/EffectRuntime.h"
 #include "main/shell/GameSession.h"
+#include "main/shell/LanguageStart.h"
 #include "main/shell/LevelLayers.h"
 #include "main/shell/ShellRuleHooks.h"
 
 TMainForm::TMainForm(Platform& platform, TMainFormOptions options)
     : platform_(platform), options_(options), programFolder_(platform.Host.ProgramFolder()),
       log_(programFolder_ + "debug.log"), surfaces_(std::make_unique<TSurfEngine>()),
-      interface_(&fonts_, &log_), audio_(platform.Audio),
+      interface_(&fonts_, &log_), audio_(platform.Audio, Settings.Volumes),
       game_(geometry_, bonusTypes_, Rand, *this), effectPieces_(game_) {
     TEffectList& effects = EffectListOf(*surfaces_);
     effects.SetPieces(&effectPieces_);
@@ -119,14 +120,23 @@ void TMainForm::Resumed() {
 }
 
 void TMainForm::FormDestroy() {
-    try {
-        SaveOptions(GamePath("options.cfg"), Settings);
-    } catch (const std::exception& e) {
-        Log(e.what());
-    }
+    SaveSettings();
     RemoveIdle();
     surfaces_->DetachDisplay();
     platform_.Display.Close();
+}
+
+bool TMainForm::SaveSettings() {
+    try {
+        SaveOptions(GamePath("options.cfg"), Settings);
+        return true;
+    } catch (const std::exception& e) {
+        Log(e.what());
+        // Once a run is enough: the player cannot mend the folder from inside the game.
+        if (!settingsFailureShown_) ShowMessage(e.what());
+        settingsFailureShown_ = true;
+        return false;
+    }
 }
 
 void TMainForm::Log(const std::string& message) {

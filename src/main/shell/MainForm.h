@@ -30,6 +30,7 @@ class TEffectRuntime;
 class TShellRuleHooks;
 class ILevelLayers;
 class TGameSession;
+class TLanguageStart;
 
 struct TMainFormOptions {
     // A fixed seed makes a run replay exactly; without one the clock seeds the generator.
@@ -74,8 +75,14 @@ class TMainForm : public IGameHost {
     void Close() { closing_ = true; }
     bool Closing() const { return closing_; }
 
-    // Window and full screen change places; the options and Alt+Enter call it.
+    // Window and full screen change places; the options and Alt+Enter call it. The screen
+    // follows even when the settings cannot be written.
     bool SwitchDisplayMode();
+    // Writes "options.cfg"; a failure is logged and shown once a run, and reported as false.
+    bool SaveSettings();
+    // The interface in the language of that code ("DEU"), kept for the next start.
+    void ChooseLanguage(const std::string& code);
+    const std::string& CurrentLanguage() const;
     // The display again at the configured depth (16 bits when that is refused).
     bool ReopenDisplay();
 
@@ -150,6 +157,7 @@ class TMainForm : public IGameHost {
 
     bool OpenDisplay(int bitsPerPixel);
     void StyleWindow();
+    void PlaceWindow();
 
     Platform& platform_;
 
@@ -195,4 +203,6 @@ class TMainForm : public IGameHost {
     bool idleInstalled_ = false;
     bool resumePosted_ = false;
     bool closing_ = false;
+    bool settingsFailureShown_ = false;
+    std::unique_ptr<TLanguageStart> language_;
 };

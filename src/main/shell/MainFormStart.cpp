@@ -27,14 +27,15 @@ void TMainForm::FormCreate(bool sender) {
         Rand.SetSeed(options_.Seed ? *options_.Seed : platform_.Clock.Now());
         resources_ = std::make_unique<TResourceList>(programFolder_, *surfaces_);
         Settings = LoadOptions(GamePath("options.cfg"));
-        audio_.Open(Settings.MusicVolumeIdx, Settings.SoundVolumeIdx);
+        if (options_.BitsPerPixel) Settings.BitsPerPixel = *options_.BitsPerPixel;
+        audio_.Open();
         Guard("Preparing the archives", [&] { PrepareArchives(); });
         CreateEngines();
         Guard("Loading the interface", [&] { LoadInterfaceFiles(); });
         Guard("Loading the language", [&] { StartLanguage(); });
     }
-    Settings = LoadOptions(GamePath("options.cfg"));
-    if (options_.BitsPerPixel) Settings.BitsPerPixel = *options_.BitsPerPixel;
+    // A restyle keeps the settings in memory: they are what the screen and the speakers show,
+    // even when the file could not take them.
     StyleWindow();
 }
 
@@ -72,16 +73,34 @@ void TMainForm::LoadInterfaceFiles() {
 }
 
 void TMainForm::StartLanguage() {
-    TLanguageStart language(interface_, GamePath("lng/"));
+    language_ = std::make_unique<TLanguageStart>(interface_, GamePath("lng/"));
     std::string code = platform_.Host.ReadUserSetting("LangStr");
-    language.SetCurrent(code.size() >= 3 ? code.substr(0, 3) : "ENU");
-    language.SetupLanguageWindow();
-    language.ApplyLanguage();
+    language_->SetCurrent(code.size() >= 3 ? code.substr(0, 3) : "ENU");
+    language_->SetupLanguageWindow();
+    language_->ApplyLanguage();
+}
+
+void TMainForm::ChooseLanguage(const std::string& code) {
+    if (!language_) return;
+    language_->SetCurrent(code);
+    language_->ApplyLanguage();
+    platform_.Host.WriteUserSetting("LangStr", code);
+}
+
+const std::string& TMainForm::CurrentLanguage() const {
+    static const std::string none = "ENU";
+    return language_ ? language_->Current() : none;
 }
 
 // The window's look follows the display mode, which the platform applies when the display
-// is opened; the window position of the window mode is the platform's to keep.
+// is opened.
 void TMainForm::StyleWindow() {}
+
+// Window mode opens where the options file says; without the keys the desktop decides.
+void TMainForm::PlaceWindow() {
+    if (Settings.FullScreenMode != 1 && Settings.WindowPlaced)
+        platform_.Display.SetWindowPosition(Settings.WindowModeX, Settings.WindowModeY);
+}
 
 void TMainForm::FormActivate() {
     if (dataLoaded_) return;
@@ -98,6 +117,7 @@ bool TMainForm::OpenDisplay(int bitsPerPixel) {
 
 void TMainForm::LoadGameData() {
     if (!OpenDisplay(Settings.BitsPerPixel) && !OpenDisplay(16)) return;
+    PlaceWindow();
     surfaces_->AttachDisplay(&platform_.Display, FrameWidth, FrameHeight);
     surfaces_->CreateBlankSurface("MemorySurface", FrameWidth, FrameHeight);
     surfaces_->CreateBlankSurface("Background", FrameWidth, FrameHeight);
@@ -166,9 +186,7 @@ void TMainForm::SetChecked(const std::string& name, bool checked) {
 void TMainForm::SetOptionControls() {
     methods_.CallMethod("RHammerWStartDialogMouseUp");
     methods_.CallMethod("RNormalWStartDialogMouseUp");
-    SetChecked("CheckBoxFullScreenWOptions", Settings.FullScreenMode == 1);
-    SetChecked("CheckBoxColorWOptions", Settings.BitsPerPixel == 32);
-    SetChecked("CheckBoxHintsWOptions", Settings.TurnOffHint == 1);
+    if (session_) session_->Options().ShowSettings();
 }
 
 bool TMainForm::ReopenDisplay() {
@@ -184,14 +202,13 @@ bool TMainForm::ReopenDisplay() {
 
 bool TMainForm::SwitchDisplayMode() {
     Settings.FullScreenMode = 1 - Settings.FullScreenMode;
-    SaveOptions(GamePath("options.cfg"), Settings);
-    const int fullScreen = Settings.FullScreenMode;
+    SaveSettings();
     surfaces_->DetachDisplay();
     platform_.Display.Close();
     surfaces_->ReleaseSurfaceMemory();
     FormCreate(false);
-    Settings.FullScreenMode = fullScreen; // the mode chosen now, even if the file is read-only
     if (!ReopenDisplay()) return false;
+    PlaceWindow();
     SetChecked("CheckBoxFullScreenWOptions", Settings.FullScreenMode == 1);
     return true;
 }

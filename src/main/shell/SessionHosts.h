@@ -1,5 +1,6 @@
 #pragma once
 #include "main/levels/LevelHost.h"
+#include "main/options/OptionsWindow.h"
 #include "main/progress/FlowHost.h"
 #include "main/rules/PlayInputHost.h"
 
@@ -46,6 +47,24 @@ class TFormLevelHost : public ILevelHost {
     void RestartEmitters(uint32_t now) override;
     void ClearSprites() override;
     void ResetKeySequences() override;
+
+  private:
+    TMainForm& form_;
+    TGameSession& session_;
+};
+
+// What the options window asks of the form: its controls, the settings file and the display.
+class TFormOptionsHost : public IOptionsHost {
+  public:
+    TFormOptionsHost(TMainForm& form, TGameSession& session) : form_(form), session_(session) {}
+
+    bool IsChecked(const std::string& name) override;
+    void SetChecked(const std::string& name, bool checked) override;
+    void SelectRadio(const std::string& name) override;
+    void SaveSettings() override;
+    TGameSettings LoadSettings() override;
+    bool ReopenDisplay() override;
+    bool SwitchDisplayMode() override;
 
   private:
     TMainForm& form_;

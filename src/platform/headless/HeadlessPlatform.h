@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,12 +27,16 @@ class HeadlessDisplay : public IDisplay {
     bool IsOpen() const override { return open_; }
     bool IsFullScreen() const override { return fullScreen_; }
     int BitsPerPixel() const override { return bpp_; }
+    void SetWindowPosition(int x, int y) override {
+        if (!fullScreen_) WindowPosition = {x, y};
+    }
     void Present(const FrameView& frame) override;
 
     // Depths the fake refuses, to exercise the 16-bit fallback.
     std::vector<int> RefusedDepths;
     int Presents = 0;
     int Width = 0, Height = 0;
+    std::optional<std::pair<int, int>> WindowPosition; // where the game placed the window
     // The last frame as 0x00RRGGBB pixels, row after row.
     std::vector<uint32_t> LastFrame;
     uint32_t Pixel(int x, int y) const { return LastFrame[static_cast<size_t>(y) * Width + x]; }

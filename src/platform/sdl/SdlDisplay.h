@@ -26,7 +26,7 @@ class SdlDisplay : public IDisplay {
     SDL_Renderer* Renderer() const { return renderer_; }
     bool EnsureRenderer();
     // Window position for window mode.
-    void SetWindowPosition(int x, int y);
+    void SetWindowPosition(int x, int y) override;
 
   private:
     void ChooseScaling();
