@@ -178,6 +178,12 @@ TEST_F(Languages, EachLanguageIsOfferedByItsOwnNameAndTheChoiceIsKept) {
     EXPECT_EQ(Caption("RDEUWLanguage"), "Deutsch");
     Choose("RFRAWLanguage");
     EXPECT_EQ(Caption("BNewWTitle"), "Nouvelle partie");
+    ClickObject("BLanguageWTitle");
+    ClickObject("RENUWLanguage");
+    ClickObject("BCancelWLanguage");
+    ClickObject("BLanguageWTitle");
+    EXPECT_TRUE(Checked("RFRAWLanguage"));
+    ClickObject("BCancelWLanguage");
     // Back to English: the interface file's texts, not the last language's.
     Choose("RENUWLanguage");
     EXPECT_EQ(Caption("BNewWTitle"), "New game");

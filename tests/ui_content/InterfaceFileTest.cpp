@@ -81,7 +81,7 @@ std::set<std::string> RegisteredHandlers() {
     options.RegisterHandlers(table);
     input.RegisterHandlers(table, [] { return 0u; });
     std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp",
-                                   "BOkWLanguageMouseUp"};
+                                   "BOkWLanguageMouseUp", "BCancelWLanguageMouseUp"};
     for (const std::string& name : table.Names())
         names.insert(name);
     return names;

@@ -33,6 +33,10 @@ void TGameSession::Start() {
         const std::string code = CheckedLanguage(form_.Interface());
         if (!code.empty()) form_.ChooseLanguage(code);
     });
+    // A language clicked and then cancelled is not the one shown next time.
+    methods.RegisterMethod("BCancelWLanguageMouseUp", [this] {
+        widgets_.SelectRadio("R" + form_.CurrentLanguage() + "WLanguage");
+    });
     input_.RegisterHandlers(methods, [this] { return form_.Now(); });
     input_.SetDeveloperKeys(form_.Settings.DeveloperKeys());
     form_.SetLevelHooks(&runtime_);
