@@ -81,7 +81,8 @@ std::set<std::string> RegisteredHandlers() {
     options.RegisterHandlers(table);
     input.RegisterHandlers(table, [] { return 0u; });
     std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp",
-                                   "BOkWLanguageMouseUp", "BCancelWLanguageMouseUp"};
+                                   "BOkWLanguageMouseUp", "BCancelWLanguageMouseUp",
+                                   "BDemoWTitleMouseUp"};
     for (const std::string& name : table.Names())
         names.insert(name);
     return names;

@@ -14,9 +14,10 @@ constexpr int ProgressWidth = 320, ProgressHeight = 72;
 constexpr int ProgressBarShiftX = 20, ProgressBarShiftY = 38, ProgressBarWidth = 280;
 constexpr int ProgressStepWidth = 14, ProgressStepHeight = 16;
 constexpr int ToggleSize = 24;
-// The stone footing of the title's buttons: two columns of three, 44 high, 54 apart.
+// The stone footing of the title's buttons: two columns of three and one below, 44 high,
+// 54 apart.
 constexpr int TitleFootingX = 170, TitleFootingY = 226, TitleFootingWidth = 460;
-constexpr int TitleFootingHeight = 188;
+constexpr int TitleFootingHeight = 242;
 } // namespace MenuLayout
 
 // A twig winding along a line with leaves: the game's emblem on titles and panels.

@@ -98,6 +98,22 @@ void TPlayInput::FormMouseDown(int button, int x, int y, uint32_t now) {
         LeftClick(x, y, now);
 }
 
+void TPlayInput::ReplayMove(int x, int y) {
+    game_.PointerPos = {x, y};
+    if (game_.HeldPiece >= 0)
+        FollowPointer(x, y);
+    else if (game_.PointerImage == PointerClipper)
+        UpdateClipPreview(x, y, false);
+}
+
+void TPlayInput::ReplayPress(int button, int x, int y, uint32_t now) {
+    if (game_.GameState != gsPlaying) return;
+    if (button == ibRight || (button == ibLeft && game_.LevelFinished))
+        RightClick(x, y);
+    else if (button == ibLeft)
+        LeftClick(x, y, now);
+}
+
 void TPlayInput::RightClick(int x, int y) {
     if (game_.PointerImage != PointerNormal) SetPointer(PointerNormal);
     if (game_.HeldPiece >= 0) game_.Rotate(!ShiftDown, {x, y});
@@ -125,7 +141,7 @@ void TPlayInput::LeftClick(int x, int y, uint32_t now) {
         int piece = game_.BoardFishkaAt(at.X, at.Y);
         if (piece >= 0) {
             if (game_.TakePiece(piece, {x, y}, now)) game_.HoveredPiece = -1;
-        } else {
+        } else if (!game_.DemoPlaying) {
             host_.HighlightPictureAt(at, now);
         }
     } else if (pointer == PointerClipper) {

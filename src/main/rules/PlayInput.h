@@ -56,6 +56,11 @@ class TPlayInput {
     void FormKeyUp(int key);
     void FormKeyPress(uint8_t ch);
 
+    // A demo's recorded hand: the pointer (the held piece and the clipper preview follow it)
+    // and the presses, which act on the board only.
+    void ReplayMove(int x, int y);
+    void ReplayPress(int button, int x, int y, uint32_t now);
+
     // The published button handlers.
     void BMenuWGameMouseUp(uint32_t now);
     void BResumeWMenuMouseUp(uint32_t now);

@@ -102,3 +102,7 @@ void TFormFlowHost::CloseProgram() {
 void TFormFlowHost::DebugLog(const std::string& line) {
     form_.Log(line);
 }
+
+std::string TFormFlowHost::DemoLevelName() {
+    return session_.Demo().LevelName();
+}

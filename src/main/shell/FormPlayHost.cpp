@@ -67,3 +67,11 @@ void TFormPlayHost::SwitchDisplayMode() {
 void TFormPlayHost::RestartLevelTimers(uint32_t now) {
     session_.Runtime().RestartLevelTimers(now);
 }
+
+void TFormPlayHost::StopDemo() {
+    session_.Demo().StopDemo();
+}
+
+void TFormPlayHost::ToggleDemoRecording(uint32_t now) {
+    session_.Demo().ToggleRecording(now);
+}

@@ -13,7 +13,9 @@ TGameSession::TGameSession(TMainForm& form)
       flow_(form.Game(), levels_, widgets_, flowHost_),
       saves_(flow_, form.Game(), widgets_, flowHost_, form.GamePath("saves/")),
       scores_(flow_, widgets_, flowHost_, form.GamePath("HighScores.dat")),
-      optionsHost_(form, *this), options_(form.Settings, form.Audio(), optionsHost_) {}
+      optionsHost_(form, *this), options_(form.Settings, form.Audio(), optionsHost_),
+      demoHost_(form, *this),
+      demo_(form.Game(), flow_, levels_, widgets_, flowHost_, demoHost_, form.Rand) {}
 
 void TGameSession::Start() {
     if (TFileFolder* squares = form_.SquaresArchive()) {
@@ -29,6 +31,8 @@ void TGameSession::Start() {
     saves_.RegisterHandlers(methods);
     scores_.RegisterHandlers(methods);
     options_.RegisterHandlers(methods);
+    methods.RegisterMethod("BDemoWTitleMouseUp",
+                           [this] { demo_.BDemoWTitleMouseUp(form_.Now()); });
     methods.RegisterMethod("BOkWLanguageMouseUp", [this] {
         const std::string code = CheckedLanguage(form_.Interface());
         if (!code.empty()) form_.ChooseLanguage(code);

@@ -6,6 +6,7 @@
 #include "main/levels/LevelLoader.h"
 #include "main/levels/LevelObjects.h"
 #include "main/levels/LevelRuntime.h"
+#include "main/progress/Demo.h"
 #include "main/progress/GameFlow.h"
 #include "main/progress/HighScoreWindow.h"
 #include "main/progress/InterfaceWidgets.h"
@@ -34,6 +35,7 @@ class TGameSession {
     THighScoreWindow& HighScores() { return scores_; }
     TOptionsWindow& Options() { return options_; }
     TInterfaceWidgets& Widgets() { return widgets_; }
+    TDemo& Demo() { return demo_; }
     TLevelList& Levels() { return levels_; }
     TLevelObjects& Objects() { return objects_; }
     TLevelLoader& Loader() { return loader_; }
@@ -59,4 +61,6 @@ class TGameSession {
     THighScoreWindow scores_;
     TFormOptionsHost optionsHost_;
     TOptionsWindow options_;
+    TFormDemoHost demoHost_;
+    TDemo demo_;
 };

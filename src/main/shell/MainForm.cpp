@@ -31,6 +31,10 @@ TMainForm::TMainForm(Platform& platform, TMainFormOptions options)
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::DemoRecord(const std::string& event) {
+    if (session_) session_->Demo().Record(event, platform_.Clock.Now());
+}
+
 int TMainForm::CurrentLevel() const {
     return session_ ? session_->Flow().Values.CurrentLevel : 0;
 }
@@ -60,6 +64,7 @@ void TMainForm::Idle() {
     uint32_t now = platform_.Clock.Now();
     Clock.BeginFrame(now);
     if (!platform_.Display.IsOpen()) return;
+    if (game_.DemoPlaying && session_) session_->Demo().DemoStep(now);
     GameTick(now);
     Clock.SampleFps(now);
     RenderFrame();

@@ -122,7 +122,6 @@ class TMainForm : public IGameHost {
     TGameSession* Session() { return session_.get(); }
     TFileFolder* GameArchive();
     TFileFolder* SquaresArchive();
-    std::vector<std::string> DemoRecordLines;
 
     void SetLevelLayers(ILevelLayers* layers);
     void SetLevelHooks(IRuleHooks* hooks);
@@ -142,7 +141,7 @@ class TMainForm : public IGameHost {
     void RegisterImage(const std::string& name, const std::string& file) override;
     TPoint ImageSize(const std::string& name) override;
     void DebugLog(const std::string& line) override { Log(line); }
-    void DemoRecord(const std::string& event) override { DemoRecordLines.push_back(event); }
+    void DemoRecord(const std::string& event) override;
 
   protected:
     // The frame's work.

@@ -1,6 +1,7 @@
 #pragma once
 #include "main/levels/LevelHost.h"
 #include "main/options/OptionsWindow.h"
+#include "main/progress/Demo.h"
 #include "main/progress/FlowHost.h"
 #include "main/rules/PlayInputHost.h"
 
@@ -28,6 +29,8 @@ class TFormPlayHost : public IPlayInputHost {
     void ToggleBlockedSquares() override;
     void SwitchDisplayMode() override;
     void RestartLevelTimers(uint32_t now) override;
+    void StopDemo() override;
+    void ToggleDemoRecording(uint32_t now) override;
 
   private:
     TMainForm& form_;
@@ -71,6 +74,22 @@ class TFormOptionsHost : public IOptionsHost {
     TGameSession& session_;
 };
 
+// What the demo asks of the form: its file in the game folder and the replayed hand.
+class TFormDemoHost : public IDemoHost {
+  public:
+    TFormDemoHost(TMainForm& form, TGameSession& session) : form_(form), session_(session) {}
+
+    bool ReadDemoFile(std::string& text) override;
+    void WriteDemoFile(const std::string& text) override;
+    void ReplayMove(TPoint at, uint32_t now) override;
+    void ReplayPress(int button, TPoint at, uint32_t now) override;
+    void SetPointerImage(const std::string& image) override;
+
+  private:
+    TMainForm& form_;
+    TGameSession& session_;
+};
+
 // What the game flow asks of the form: time, music, the screen, loading levels and closing.
 class TFormFlowHost : public IFlowHost {
   public:
@@ -83,6 +102,7 @@ class TFormFlowHost : public IFlowHost {
     void ResolveSurfaces() override;
     void ResetLevel(uint32_t now) override;
     bool LoadLevel(const std::string& fileName, const TLevelSkills& skills, uint32_t now) override;
+    std::string DemoLevelName() override;
     TPoint LoadLevelImage(const std::string& name) override;
     bool SavesFolderExists() override;
     void AutoSave() override;
