@@ -174,6 +174,32 @@ TEST_F(FileFolderTest, DamagedRecordsFailToLoadAndLeaveTheStreamEmpty) {
     }
 }
 
+// The header counts entries in 16 bits and the directory holds signed 32-bit offsets: a
+// 65,536th entry or data past 2 GB used to be written wrapped and read back as other entries.
+TEST_F(FileFolderTest, TheWriterRefusesWhatTheFormatCannotHold) {
+    TFileFolder full = TFileFolder::CreateNew(PathOf("full.zxc"));
+    full.Dir.resize(TFileFolder::MaxEntries); // as many as the count can say
+    full.MemFiles.resize(TFileFolder::MaxEntries);
+    EXPECT_THROW(full.Add("one more", 0, TMemoryStream(std::string("x"))), GameError);
+    EXPECT_EQ(full.Count(), 65535);
+
+    const std::string path = PathOf("big.zxc");
+    TFileFolder big = TFileFolder::CreateNew(path);
+    for (const char* name : {"a", "b"})
+        big.Add(name, 0, TMemoryStream(std::string("x")));
+    big.Dir[0].Size = 2147483647; // as an entry of 2 GB would have it
+    big.UpdateOffsets();
+    EXPECT_EQ(big.Dir[1].Offset, 2147483647); // still fits
+    big.Add("c", 0, TMemoryStream(std::string("x")));
+    try {
+        big.Write();
+        ADD_FAILURE() << "an offset past 32 bits was written";
+    } catch (const GameError& e) {
+        EXPECT_NE(std::string(e.what()).find("c would start past"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 TEST_F(FileFolderTest, WritingOverItsOwnFileKeepsEveryEntry) {
     std::string path = MakeArchive("self.zxc", {{"one", "first"}, {"two", "second"}});
     {
