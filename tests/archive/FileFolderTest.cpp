@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "archive/DebugLog.h"
 #include "archive/FileFolder.h"
 #include "archive/GameError.h"
 #include "archive/SafeFile.h"
@@ -198,6 +199,23 @@ TEST_F(FileFolderTest, TheWriterRefusesWhatTheFormatCannotHold) {
         EXPECT_NE(std::string(e.what()).find("c would start past"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// debug.log is rewritten whole for every line: a fault logging every frame used to grow it,
+// and the work of each line, without end. The oldest whole lines go past 1 MB.
+TEST_F(FileFolderTest, DebugLogKeepsItsLastMegabyteOfWholeLines) {
+    const std::string path = PathOf("debug.log");
+    std::string old;
+    for (int i = 0; old.size() < 1500000; ++i)
+        old += " line " + std::to_string(i) + std::string(50, '.') + "\n";
+    WriteBytes(path, old);
+    DebugLog(path, "newest");
+    const std::string log = Bytes(path);
+    EXPECT_LE(log.size(), MaxDebugLogBytes);
+    EXPECT_GT(log.size(), MaxDebugLogBytes - 100); // no more than a line short of it
+    EXPECT_EQ(log.substr(0, 6), " line ");
+    EXPECT_EQ(old.find(log.substr(0, log.size() - 8)), old.size() - (log.size() - 8));
+    EXPECT_EQ(log.substr(log.size() - 8), " newest\n");
 }
 
 TEST_F(FileFolderTest, WritingOverItsOwnFileKeepsEveryEntry) {
