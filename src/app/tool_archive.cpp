@@ -14,6 +14,9 @@ namespace {
 int List(const std::vector<std::string>& args) {
     if (args.size() != 1) return ToolFail("usage: archive list FILE");
     TFileFolder folder = TFileFolder::Open(args[0]);
+    // Such an archive opens with no entries, as the game treats it; the lister still says why.
+    if (!folder.Fault().empty())
+        std::cerr << "archive " << args[0] << " is damaged, no entries: " << folder.Fault() << '\n';
     for (size_t i = 0; i < folder.Dir.size(); ++i) {
         const TDirItem& item = folder.Dir[i];
         std::cout << i << '\t' << item.Kind << '\t' << item.Size << '\t' << item.FileName() << '\n';

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 // "debug.log": where the game notes impossible states and skipped data. Each line is a blank
@@ -19,7 +20,12 @@ class TDebugLogFile : public IDebugLog {
     std::string path_;
 };
 
-// Appends one line, prefix + blank + message, to the named text file and writes it back whole.
+// A fault that logs every frame must not grow the file, and the work of every line, without
+// end: only the last lines within this size are kept.
+constexpr size_t MaxDebugLogBytes = 1024 * 1024;
+
+// Appends one line, prefix + blank + message, to the named text file and writes it back whole,
+// dropping the oldest lines past MaxDebugLogBytes.
 void DebugLog(const std::string& path, const std::string& message, const std::string& prefix = "");
 
 // A log that forgets everything, for code run outside the game (tools, some tests).

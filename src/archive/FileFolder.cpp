@@ -1,6 +1,7 @@
 #include "archive/FileFolder.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -156,7 +157,15 @@ void TFileFolder::LoadAll() {
         if (MemFiles[i].State == TMemFile::OnDisk) Load(Dir[i].FileName());
 }
 
+// The directory counts entries in 16 bits and sizes and offsets in signed 32 bits: anything
+// past them would be written wrapped and read back as other entries.
 void TFileFolder::Add(const std::string& name, int16_t kind, const TMemoryStream& source) {
+    if (Dir.size() >= MaxEntries)
+        throw GameError("Cannot add file " + name + " (an archive holds at most " +
+                        std::to_string(MaxEntries) + " entries)");
+    if (source.Size() > static_cast<size_t>(INT32_MAX))
+        throw GameError("Cannot add file " + name + " (larger than " + std::to_string(INT32_MAX) +
+                        " bytes)");
     if (Find(name) != -1) throw GameError("Cannot add file (dublicate)");
     TDirItem item;
     item.SetFileName(name);
@@ -173,9 +182,12 @@ void TFileFolder::Add(const std::string& name, int16_t kind, const TMemoryStream
 
 void TFileFolder::UpdateOffsets() {
     dataStart_ = HeaderSize + TDirItem::DiskSize * static_cast<int>(Dir.size());
-    int32_t sum = 0;
+    int64_t sum = 0;
     for (TDirItem& item : Dir) {
-        item.Offset = sum;
+        if (sum > INT32_MAX)
+            throw GameError("Cannot write FileFolder (" + item.FileName() + " would start past " +
+                            std::to_string(INT32_MAX) + " bytes of data)");
+        item.Offset = static_cast<int32_t>(sum);
         sum += item.Size;
     }
 }

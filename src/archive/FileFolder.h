@@ -36,6 +36,7 @@ class TFileFolder {
   public:
     static constexpr uint16_t MagicLabel = 0x3039;
     static constexpr int HeaderSize = 8;
+    static constexpr size_t MaxEntries = 65535; // the header counts them in 16 bits
 
     // Reads header and directory. A faulty header or directory leaves an empty archive (the
     // fault text is kept in Fault()); a file that cannot be opened throws GameError.
@@ -46,7 +47,10 @@ class TFileFolder {
     int Find(const std::string& name) const;
     void Load(const std::string& name);
     void LoadAll();
+    // Throws GameError for a duplicate name, a 65,536th entry or one past 32 bits of size.
     void Add(const std::string& name, int16_t kind, const TMemoryStream& source);
+    // Throws GameError when an entry would start past 32 bits of data (Write then writes
+    // nothing).
     void UpdateOffsets();
     void Write();
 

@@ -59,7 +59,10 @@ std::string TextBetween(const std::string& line, const std::string& start,
 
 namespace {
 
-// Parses the leading number; returns how many characters were part of it.
+// Parses the leading number; returns how many characters were part of it, 0 when there is no
+// number. A decimal number must fit 32 signed bits; a hexadecimal one may use all 32 bits (so
+// "$FFFFFFFF" is -1, as colours are written). Anything larger is no number at all: wrapping it
+// would turn a modder's typo into a negative size.
 size_t ParseLeadingInt(const std::string& text, int32_t& value) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
@@ -75,6 +78,7 @@ size_t ParseLeadingInt(const std::string& text, int32_t& value) {
         base = 16;
         i += 2;
     }
+    const int64_t limit = base == 16 ? 0xFFFFFFFFLL : negative ? 0x80000000LL : 0x7FFFFFFFLL;
     int64_t acc = 0;
     size_t digits = 0;
     for (; i < text.size(); ++i, ++digits) {
@@ -85,19 +89,19 @@ size_t ParseLeadingInt(const std::string& text, int32_t& value) {
                                                        : -1;
         if (d < 0) break;
         acc = acc * base + d;
-        if (acc > 0xFFFFFFFFLL) acc = 0xFFFFFFFFLL; // saturate instead of overflowing
+        if (acc > limit) return 0;
     }
-    int64_t v = negative ? -acc : acc;
-    value = static_cast<int32_t>(static_cast<uint32_t>(v));
-    return digits == 0 ? 0 : i;
+    if (digits == 0) return 0;
+    const uint32_t bits = static_cast<uint32_t>(acc);
+    value = static_cast<int32_t>(negative ? 0u - bits : bits);
+    return i;
 }
 
 } // namespace
 
 int32_t StrToIntVal(const std::string& text) {
     int32_t v = 0;
-    ParseLeadingInt(text, v);
-    return v;
+    return ParseLeadingInt(text, v) ? v : 0;
 }
 
 bool TryStrToInt(const std::string& text, int32_t& value) {
@@ -108,12 +112,25 @@ bool TryStrToInt(const std::string& text, int32_t& value) {
     return used == text.size();
 }
 
+namespace {
+
+// Plain decimal notation only: the C library would also take "nan", "inf" and hexadecimal
+// floats, none of which a data file means.
+bool IsPlainDecimal(const std::string& t) {
+    for (char c : t)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E'))
+            return false;
+    return true;
+}
+
+} // namespace
+
 double StrToFloatZero(const std::string& text) {
     // The data files are written with a decimal point; a decimal comma is read as well.
     std::string t = Trim(text);
     for (char& c : t)
         if (c == ',') c = '.';
-    if (t.empty()) return 0.0;
+    if (t.empty() || !IsPlainDecimal(t)) return 0.0;
     char* end = nullptr;
     errno = 0;
     double v = std::strtod(t.c_str(), &end);

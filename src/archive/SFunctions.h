@@ -21,12 +21,13 @@ int CountWords(const std::string& line);
 // The value after the first occurrence of name="..." (a plain substring search), or "".
 std::string GetAttr(const std::string& line, const std::string& name);
 std::string TextBetween(const std::string& line, const std::string& start, const std::string& stop);
-// The leading integer (also $hex and 0xhex); stops at the first character that is not part of
-// it; 0 for empty text.
+// The leading integer (also $hex and 0xhex, which may use all 32 bits); stops at the first
+// character that is not part of it; 0 for empty text and for a number past 32 bits.
 int32_t StrToIntVal(const std::string& text);
-// true when the whole text (blanks around allowed) is an integer; used where a loader must
-// refuse a bad number.
+// true when the whole text (blanks around allowed) is an integer within 32 bits; used where a
+// loader must refuse a bad number. value is left alone when false.
 bool TryStrToInt(const std::string& text, int32_t& value);
+// A plain decimal number (point or comma); 0 for anything else, "nan" and "inf" included.
 double StrToFloatZero(const std::string& text);
 std::string BoolToText(bool value);
 

@@ -14,3 +14,14 @@ void TImage::EnsureAlpha(uint8_t value) {
     Alpha.assign(PixelCount(), value);
     HasAlpha = true;
 }
+
+bool ImageSizeAllowed(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide &&
+           width * height <= MaxImagePixels;
+}
+
+std::string ImageSizeRefusal(int64_t width, int64_t height) {
+    return std::to_string(width) + " x " + std::to_string(height) +
+           " pixels is larger than a picture may be (" + std::to_string(MaxImageSide) +
+           " a side, " + std::to_string(MaxImagePixels) + " pixels in all)";
+}

@@ -1,7 +1,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "archive/InputLimits.h"
 
 // A decoded picture as the codecs deliver it: rows of blue, green, red bytes without padding,
 // and, when the picture has an alpha channel, a separate row-major alpha plane.
@@ -24,6 +27,8 @@ struct TImage {
     void EnsureAlpha(uint8_t value);
 };
 
-// Pictures larger than this in either direction are refused by every decoder, so a damaged
-// header cannot ask for gigabytes.
-constexpr int MaxImageSide = 16384;
+// Whether a picture of this size may be made (MaxImageSide a side, MaxImagePixels in all);
+// decoders and canvases ask before they allocate.
+bool ImageSizeAllowed(int64_t width, int64_t height);
+// Why not, for a message that names the picture.
+std::string ImageSizeRefusal(int64_t width, int64_t height);

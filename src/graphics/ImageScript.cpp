@@ -34,7 +34,7 @@ uint8_t ToByte(int v) {
 
 class TScriptRun {
   public:
-    explicit TScriptRun(TFileFolder& archive) : archive_(archive) {}
+    TScriptRun(TFileFolder& archive, const std::string& name) : archive_(archive), name_(name) {}
 
     void Line(const std::string& line);
     TImage& Result() { return work_; }
@@ -47,8 +47,11 @@ class TScriptRun {
     void MergeAlpha(const TImage& add, const TRect& r, int left, int top, int alfa);
     void Rotate(const std::string& line);
     void Crop(const std::string& line);
+    // A canvas larger than a picture may be is refused before it is made.
+    void CheckCanvas(int width, int height) const;
 
     TFileFolder& archive_;
+    const std::string& name_;
     TImage work_;
     bool autosize_ = false;
     bool firstAdd_ = true;
@@ -71,8 +74,10 @@ void TScriptRun::Line(const std::string& line) {
     } else if (has("<RotateImage ")) {
         Rotate(line);
     } else if (has("<ScaleImage ")) {
-        ScaleImage(work_, IntAttr(line, "width", work_.Width),
-                   IntAttr(line, "height", work_.Height));
+        const int width = IntAttr(line, "width", work_.Width);
+        const int height = IntAttr(line, "height", work_.Height);
+        CheckCanvas(width, height);
+        ScaleImage(work_, width, height);
     } else if (has("<CropImage ")) {
         Crop(line);
     }
@@ -82,8 +87,13 @@ void TScriptRun::AutoImage(const std::string& line) {
     autosize_ = LowerCase(GetAttr(line, "autosize")) == "true";
     if (autosize_) return;
     const int width = IntAttr(line, "width", 0), height = IntAttr(line, "height", 0);
-    work_ =
-        (width > MaxImageSide || height > MaxImageSide) ? TImage() : TImage::Blank(width, height);
+    CheckCanvas(width, height);
+    work_ = TImage::Blank(width, height);
+}
+
+void TScriptRun::CheckCanvas(int width, int height) const {
+    if (width <= 0 || height <= 0 || ImageSizeAllowed(width, height)) return; // none: no cost
+    throw GameError("Image script " + name_ + ": a canvas of " + ImageSizeRefusal(width, height));
 }
 
 void TScriptRun::AddImage(const std::string& line) {
@@ -104,8 +114,10 @@ void TScriptRun::AddImage(const std::string& line) {
     rect_ = r;
     int left = IntAttr(line, "left", 0), top = IntAttr(line, "top", 0);
     if (autosize_ && firstAdd_) {
-        const int w = r.Right - r.Left + 1, h = r.Bottom - r.Top + 1;
-        work_ = (w > MaxImageSide || h > MaxImageSide) ? TImage() : TImage::Blank(w, h);
+        const int64_t w = int64_t{r.Right} - r.Left + 1, h = int64_t{r.Bottom} - r.Top + 1;
+        if (w > 0 && h > 0 && !ImageSizeAllowed(w, h))
+            throw GameError("Image script " + name_ + ": a canvas of " + ImageSizeRefusal(w, h));
+        work_ = TImage::Blank(static_cast<int>(w), static_cast<int>(h));
         left = top = 0;
     }
     autosize_ = false;
@@ -188,14 +200,15 @@ void TScriptRun::Crop(const std::string& line) {
     const int top = IntAttr(line, "top", rect_.Top);
     const int width = IntAttr(line, "width", rect_.Right - rect_.Left + 1);
     const int height = IntAttr(line, "height", rect_.Bottom - rect_.Top + 1);
+    CheckCanvas(width, height);
     rect_ = TRect{left, top, left + width - 1, top + height - 1};
     CropImage(work_, left, top, width, height);
 }
 
 } // namespace
 
-TImage RunImageScript(const std::string& script, TFileFolder& archive) {
-    TScriptRun run(archive);
+TImage RunImageScript(const std::string& script, TFileFolder& archive, const std::string& name) {
+    TScriptRun run(archive, name);
     for (const std::string& line : SplitLines(script))
         run.Line(line);
     return std::move(run.Result());

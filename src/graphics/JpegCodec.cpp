@@ -34,7 +34,8 @@ void InitErrors(JumpErrorManager& manager) {
 
 // Decodes into bgr, which the caller has already sized; returns the jump status.
 bool RunDecompress(jpeg_decompress_struct& info, JumpErrorManager& errors, const uint8_t* data,
-                   size_t size, std::vector<uint8_t>& bgr, int& width, int& height) {
+                   size_t size, std::vector<uint8_t>& bgr, int& width, int& height,
+                   std::string& refusal) {
     if (setjmp(errors.Jump)) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -42,10 +43,15 @@ bool RunDecompress(jpeg_decompress_struct& info, JumpErrorManager& errors, const
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    // Before starting: a progressive stream would allocate for the whole picture there.
+    if (!ImageSizeAllowed(info.image_width, info.image_height)) {
+        refusal = ImageSizeRefusal(info.image_width, info.image_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_EXT_BGR;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > MaxImageSide ||
-        info.output_height > MaxImageSide || info.output_components != 3) {
+    if (!ImageSizeAllowed(info.output_width, info.output_height) || info.output_components != 3) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -102,8 +108,11 @@ bool DecodeJpeg(const uint8_t* data, size_t size, TImage& out, std::string& erro
     info.err = &errors.Base;
     std::vector<uint8_t> bgr;
     int width = 0, height = 0;
-    if (!RunDecompress(info, errors, data, size, bgr, width, height)) {
-        error = errors.Message[0] ? errors.Message : "unsupported JPEG image";
+    std::string refusal; // lives out here, where no jump of the library can skip it
+    if (!RunDecompress(info, errors, data, size, bgr, width, height, refusal)) {
+        error = !refusal.empty()    ? refusal
+                : errors.Message[0] ? errors.Message
+                                    : "unsupported JPEG image";
         return false;
     }
     TImage result;

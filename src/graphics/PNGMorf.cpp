@@ -139,7 +139,7 @@ void TPNGMorf::RunScripts(TFileFolder& dest) {
     for (int i = 0; i < count; ++i) {
         const std::string name = dest.Dir[i].FileName();
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".aim") != 0) continue;
-        TImage result = RunImageScript(dest.Read(name).Text(), dest);
+        TImage result = RunImageScript(dest.Read(name).Text(), dest, name);
         if (result.Empty()) continue;
         std::vector<uint8_t> png;
         if (!EncodePng(result, png, PngPacking::Fast)) ConversionFailed(name);

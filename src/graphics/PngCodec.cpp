@@ -26,9 +26,8 @@ bool BeginRead(png_image& image, const uint8_t* data, size_t size, std::string& 
         png_image_free(&image);
         return false;
     }
-    if (image.width == 0 || image.height == 0 || image.width > MaxImageSide ||
-        image.height > MaxImageSide) {
-        error = "image size out of range";
+    if (!ImageSizeAllowed(image.width, image.height)) {
+        error = ImageSizeRefusal(image.width, image.height);
         png_image_free(&image);
         return false;
     }

@@ -1,6 +1,10 @@
 #include "interface/VexFont.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "archive/GameError.h"
+#include "archive/InputLimits.h"
 #include "archive/MemoryStream.h"
 #include "archive/SFunctions.h"
 
@@ -47,6 +51,14 @@ void TVexFont::AddMetric(const std::string& value) {
         if (piece.empty() || !TryStrToInt(piece, v))
             throw GameError("[TVexFont.AddMetric] \"" + piece +
                             "\" is not a valid integer value (font \"" + Name + "\").");
+        // Boundaries are left edges of glyphs side by side in one picture: they rise and stay
+        // within the picture, which no picture the game loads is wider than.
+        const int32_t previous = k > 0 ? metric[k - 1] : 0;
+        if (v < previous || v > MaxImageSide)
+            throw GameError("[TVexFont.AddMetric] Font \"" + Name + "\", char set \"" +
+                            CharSets.back().Name + "\": boundary " + std::to_string(k) + " (" +
+                            piece + ") must lie between " + std::to_string(previous) + " and " +
+                            std::to_string(MaxImageSide) + ".");
         metric[k] = v;
         if (blank == std::string::npos) break;
         start = blank + 1;
@@ -68,10 +80,11 @@ int TVexFont::TextWidth(const std::string& charSet, const std::string& text) con
     if (charSet.empty()) return 0;
     const int index = FindCharSet(charSet);
     if (index < 0) return 0;
-    int width = 0;
+    // A caption can be long; the sum is kept wide and clamped rather than wrapped.
+    int64_t width = 0;
     for (char ch : text)
         width += CharWidth(CharSets[index], static_cast<unsigned char>(ch));
-    return width;
+    return static_cast<int>(std::clamp<int64_t>(width, INT32_MIN, INT32_MAX));
 }
 
 TVexFont& TVexFontEngine::AddFont() {

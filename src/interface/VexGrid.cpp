@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "archive/GameError.h"
 #include "archive/SFunctions.h"
 #include "interface/VexEdit.h"
 #include "interface/VexFont.h"
@@ -9,12 +10,20 @@
 #include "interface/VexInterfaceEngine.h"
 #include "platform/VirtualKeys.h"
 
+namespace {
+
+// A grid lists saved games or scores. 10,000 cells (about 3 MB) is far beyond any list the game
+// fills; the bound keeps an interface file from asking for gigabytes.
+constexpr int32_t MaxCells = 10000;
+
+} // namespace
+
 const TVexPropList& TVexGrid::StaticProperties() {
     using C = TVexGrid;
     static const TVexPropList list = TVexPropBuilder<C>(TVexInterfaceObject::StaticProperties())
-                                         .Int("ColCount", &C::ColCount)
-                                         .Int("RowCount", &C::RowCount)
-                                         .Int("VisibleRowCount", &C::VisibleRowCount)
+                                         .IntIn("ColCount", &C::ColCount, 0, MaxCells)
+                                         .IntIn("RowCount", &C::RowCount, 0, MaxCells)
+                                         .IntIn("VisibleRowCount", &C::VisibleRowCount, 0, MaxCells)
                                          .Int("RowHeight", &C::RowHeight)
                                          .Colour("CursorColor", &C::CursorColor)
                                          .Str("ColWidth", &C::ColWidth)
@@ -123,6 +132,11 @@ void TVexGrid::SetCells(const std::string& value) {
     Cells = value;
     const std::vector<TCellEntry> entries = ParseCellCommands(value);
     if (RowCount <= 0 || ColCount <= 0) return;
+    if (int64_t{RowCount} * ColCount > MaxCells)
+        throw GameError("[TVexGrid.SetCells] Grid \"" + Name + "\" would have " +
+                        std::to_string(RowCount) + " rows of " + std::to_string(ColCount) +
+                        " cells, more than the " + std::to_string(MaxCells) +
+                        " cells a grid holds.");
     VisibleRowCount = RowCount < 12 ? RowCount : 11;
     CellArray.resize(static_cast<size_t>(RowCount) * ColCount);
     ApplyColumnDefaults();

@@ -38,6 +38,15 @@ int32_t PropTextToInt(const std::string& text, const std::string& what) {
     return v;
 }
 
+int32_t PropTextToIntIn(const std::string& text, int32_t low, int32_t high,
+                        const std::string& what) {
+    const int32_t v = PropTextToInt(text, what);
+    if (v < low || v > high)
+        throw GameError("\"" + text + "\" is out of range for " + what + " (" +
+                        std::to_string(low) + " to " + std::to_string(high) + ").");
+    return v;
+}
+
 bool PropTextToBool(const std::string& text, const std::string& what) {
     if (SameText(text, "True")) return true;
     if (SameText(text, "False")) return false;

@@ -29,6 +29,9 @@ void SetPropValue(TVexObject& object, const std::string& name, const std::string
 
 // Conversions; they throw GameError naming the property and the object.
 int32_t PropTextToInt(const std::string& text, const std::string& what);
+// The same, and a number outside low..high (both included) is a property error too.
+int32_t PropTextToIntIn(const std::string& text, int32_t low, int32_t high,
+                        const std::string& what);
 bool PropTextToBool(const std::string& text, const std::string& what);
 int PropTextToEnum(const std::string& text, const std::vector<std::string>& elements,
                    const std::string& what);
@@ -44,6 +47,16 @@ template <class C> class TVexPropBuilder {
     TVexPropBuilder& Int(const std::string& name, int32_t C::*field,
                          void (C::*setter)(int32_t) = nullptr) {
         return Number(name, TVexPropType::Integer, field, setter);
+    }
+    // An integer that must lie within low..high (both included).
+    TVexPropBuilder& IntIn(const std::string& name, int32_t C::*field, int32_t low, int32_t high) {
+        Add(
+            name, TVexPropType::Integer, {},
+            [field](const C& o) { return std::to_string(o.*field); },
+            [name, field, low, high](C& o, const std::string& v) {
+                o.*field = PropTextToIntIn(v, low, high, What(name, o));
+            });
+        return *this;
     }
     TVexPropBuilder& Colour(const std::string& name, int32_t C::*field,
                             void (C::*setter)(int32_t) = nullptr) {

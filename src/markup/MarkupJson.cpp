@@ -1,5 +1,6 @@
 #include "markup/MarkupJson.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "markup/VexXMLTag.h"
@@ -24,28 +25,49 @@ std::string JsonString(const std::string& bytes) {
 
 namespace {
 
-void Append(std::string& out, const TVexXMLTag& tag, const std::string& indent) {
-    const std::string inner = indent + "  ";
-    out += "{\n" + inner + "\"name\": " + JsonString(tag.Name) + ",\n";
-    out += inner + "\"text\": " + JsonString(tag.Text) + ",\n";
-    out += inner + "\"attributes\": [";
+// Indentation stops growing past this many levels: a deep tree costs output in proportion to
+// its tags, not to the square of its depth.
+constexpr int MaxIndentLevel = 64;
+
+void Indent(std::string& out, int level) {
+    out.append(2 * static_cast<size_t>(std::min(level, MaxIndentLevel)), ' ');
+}
+
+void Append(std::string& out, const TVexXMLTag& tag, int level) {
+    out += "{\n";
+    Indent(out, level + 1);
+    out += "\"name\": " + JsonString(tag.Name) + ",\n";
+    Indent(out, level + 1);
+    out += "\"text\": " + JsonString(tag.Text) + ",\n";
+    Indent(out, level + 1);
+    out += "\"attributes\": [";
     for (size_t i = 0; i < tag.Attributes.size(); ++i) {
         const auto& a = *tag.Attributes[i];
         out += (i ? ", [" : "[") + JsonString(a.Name) + ", " + JsonString(a.Value) + "]";
     }
-    out += "],\n" + inner + "\"tags\": [";
+    out += "],\n";
+    Indent(out, level + 1);
+    out += "\"tags\": [";
     for (size_t i = 0; i < tag.Tags.size(); ++i) {
-        out += i ? ",\n" + inner + "  " : "\n" + inner + "  ";
-        Append(out, *tag.Tags[i], inner + "  ");
+        out += i ? ",\n" : "\n";
+        Indent(out, level + 2);
+        Append(out, *tag.Tags[i], level + 2);
     }
-    out += tag.Tags.empty() ? "]\n" : "\n" + inner + "]\n";
-    out += indent + "}";
+    if (tag.Tags.empty()) {
+        out += "]\n";
+    } else {
+        out += "\n";
+        Indent(out, level + 1);
+        out += "]\n";
+    }
+    Indent(out, level);
+    out += "}";
 }
 
 } // namespace
 
 std::string MarkupToJson(const TVexXMLTag& tag) {
     std::string out;
-    Append(out, tag, "");
+    Append(out, tag, 0);
     return out + "\n";
 }

@@ -101,6 +101,18 @@ void TVexParser::Tokenize() {
     Lines = std::move(tokens);
 }
 
+// Every walk of a tree (freeing it, the JSON dump, the loaders) recurses once a level: a file
+// of tens of thousands of unclosed tags would run them out of stack. No interface or language
+// file comes near this depth.
+void TVexParser::CheckDepth(int depth, const std::string& inside) {
+    if (depth <= MaxDepth) return;
+    ClearTags();
+    ClearAttributes();
+    Text.clear();
+    throw GameError("[TVexParser.BuildTree] Tags are nested more than " + std::to_string(MaxDepth) +
+                    " deep (at \"<" + inside.substr(0, 40) + ">\").");
+}
+
 void TVexParser::BuildTree() {
     ClearTags();
     ClearAttributes();
@@ -109,21 +121,28 @@ void TVexParser::BuildTree() {
         throw GameError(
             "[TVexParser.BuildTree] The document is empty: it holds no tag and no text.");
     TVexXMLTag* current = this;
+    int depth = 0; // of the current tag; the document is 0
     for (const std::string& token : Lines) {
         if (token.empty()) continue;
         const std::string content = token.substr(1);
         switch (token[0]) {
         case '3':
+            CheckDepth(depth + 1, content);
             current->AddTagByString(content);
             current = current->Tags.back().get();
+            ++depth;
             break;
         case '2':
+            CheckDepth(depth + 1, content);
             current->AddTagByString(content);
             break;
         case '1':
             // Any closing tag closes the open tag, whatever its name. At the document level
             // there is nothing to close: later tokens stay with the document.
-            if (current->Parent) current = current->Parent;
+            if (current->Parent) {
+                current = current->Parent;
+                --depth;
+            }
             break;
         default:
             current->SetText(content);

@@ -12,8 +12,12 @@ class TVexParser : public TVexXMLTag {
   public:
     TVexParser();
 
-    // Both replace the previous tree. They throw GameError when the file cannot be read or
-    // the document holds neither a tag nor any text.
+    // Tags may nest this deep (top-level tags are at depth 1).
+    static constexpr int MaxDepth = 1000;
+
+    // Both replace the previous tree. They throw GameError when the file cannot be read, the
+    // document holds neither a tag nor any text, or its tags nest deeper than MaxDepth (then
+    // the tree is left empty).
     void LoadFromFile(const std::string& fileName);
     // Reads from the stream's position to its end.
     void LoadFromStream(TMemoryStream& stream);
@@ -26,4 +30,7 @@ class TVexParser : public TVexXMLTag {
 
     void Tokenize();
     void BuildTree();
+
+  private:
+    void CheckDepth(int depth, const std::string& inside);
 };

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "archive/DebugLog.h"
 #include "archive/FileFolder.h"
 #include "archive/GameError.h"
 #include "archive/SafeFile.h"
@@ -172,6 +173,49 @@ TEST_F(FileFolderTest, DamagedRecordsFailToLoadAndLeaveTheStreamEmpty) {
     } catch (const GameError& e) {
         EXPECT_STREQ(e.what(), "Cannot load file (wrong file name)");
     }
+}
+
+// The header counts entries in 16 bits and the directory holds signed 32-bit offsets: a
+// 65,536th entry or data past 2 GB used to be written wrapped and read back as other entries.
+TEST_F(FileFolderTest, TheWriterRefusesWhatTheFormatCannotHold) {
+    TFileFolder full = TFileFolder::CreateNew(PathOf("full.zxc"));
+    full.Dir.resize(TFileFolder::MaxEntries); // as many as the count can say
+    full.MemFiles.resize(TFileFolder::MaxEntries);
+    EXPECT_THROW(full.Add("one more", 0, TMemoryStream(std::string("x"))), GameError);
+    EXPECT_EQ(full.Count(), 65535);
+
+    const std::string path = PathOf("big.zxc");
+    TFileFolder big = TFileFolder::CreateNew(path);
+    for (const char* name : {"a", "b"})
+        big.Add(name, 0, TMemoryStream(std::string("x")));
+    big.Dir[0].Size = 2147483647; // as an entry of 2 GB would have it
+    big.UpdateOffsets();
+    EXPECT_EQ(big.Dir[1].Offset, 2147483647); // still fits
+    big.Add("c", 0, TMemoryStream(std::string("x")));
+    try {
+        big.Write();
+        ADD_FAILURE() << "an offset past 32 bits was written";
+    } catch (const GameError& e) {
+        EXPECT_NE(std::string(e.what()).find("c would start past"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// debug.log is rewritten whole for every line: a fault logging every frame used to grow it,
+// and the work of each line, without end. The oldest whole lines go past 1 MB.
+TEST_F(FileFolderTest, DebugLogKeepsItsLastMegabyteOfWholeLines) {
+    const std::string path = PathOf("debug.log");
+    std::string old;
+    for (int i = 0; old.size() < 1500000; ++i)
+        old += " line " + std::to_string(i) + std::string(50, '.') + "\n";
+    WriteBytes(path, old);
+    DebugLog(path, "newest");
+    const std::string log = Bytes(path);
+    EXPECT_LE(log.size(), MaxDebugLogBytes);
+    EXPECT_GT(log.size(), MaxDebugLogBytes - 100); // no more than a line short of it
+    EXPECT_EQ(log.substr(0, 6), " line ");
+    EXPECT_EQ(old.find(log.substr(0, log.size() - 8)), old.size() - (log.size() - 8));
+    EXPECT_EQ(log.substr(log.size() - 8), " newest\n");
 }
 
 TEST_F(FileFolderTest, WritingOverItsOwnFileKeepsEveryEntry) {

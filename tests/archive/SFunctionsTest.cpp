@@ -49,6 +49,29 @@ TEST(TextHelpers, NumbersReadAsFarAsTheyGo) {
     EXPECT_DOUBLE_EQ(StrToFloatZero(""), 0.0);
 }
 
+// Numbers past 32 bits used to wrap ("3000000000" read as -1294967296), and the C library
+// read "nan", "inf" and hexadecimal floats: none of them is a number in a data file.
+TEST(TextHelpers, NumbersPastTheirRangeAreNoNumbers) {
+    int32_t v = 5;
+    EXPECT_FALSE(TryStrToInt("2147483648", v));
+    EXPECT_FALSE(TryStrToInt("-2147483649", v));
+    EXPECT_FALSE(TryStrToInt("99999999999999999999", v));
+    EXPECT_FALSE(TryStrToInt("$100000000", v));
+    EXPECT_EQ(v, 5);
+    EXPECT_TRUE(TryStrToInt("2147483647", v));
+    EXPECT_EQ(v, 2147483647);
+    EXPECT_TRUE(TryStrToInt("-2147483648", v));
+    EXPECT_EQ(v, -2147483647 - 1);
+    EXPECT_TRUE(TryStrToInt("$FFFFFFFF", v)); // a colour may use all 32 bits
+    EXPECT_EQ(v, -1);
+    EXPECT_EQ(StrToIntVal("3000000000"), 0);
+    EXPECT_EQ(StrToIntVal("3000000000ab"), 0);
+    EXPECT_EQ(StrToIntVal("-3000000000"), 0);
+    for (const char* text : {"nan", "NaN", "inf", "-Infinity", "0x1p4", "1e999", "1e5x"})
+        EXPECT_EQ(StrToFloatZero(text), 0.0) << text;
+    EXPECT_DOUBLE_EQ(StrToFloatZero("-1.5e2"), -150.0);
+}
+
 TEST(IntArrays, MinMaxAndDeletion) {
     EXPECT_EQ(IntArrayMax({-5, -7}), -1);
     EXPECT_EQ(IntArrayMax({3, 9, 2}), 9);

@@ -217,6 +217,23 @@ TEST(PNGMorfScript, MissingPicturesAndBadNumbersAbort) {
                  GameError);
 }
 
+TEST(PNGMorfScript, CanvasesLargerThanAPictureAreRefusedNamingTheScript) {
+    TFileFolder archive = TFileFolder::CreateNew("memory.zxc");
+    archive.Add("a.png", 2, PngStream(Solid(2, 2, 1, 1, 1)));
+    for (const std::string script :
+         {"<AutoImage width=\"9000\" height=\"1\">", "<AutoImage width=\"5000\" height=\"5000\">",
+          "<AutoImage width=\"2\" height=\"2\">\n<ScaleImage width=\"8192\" height=\"8192\"/>",
+          "<AddImage name=\"a.png\" srcrect=\"0 0 9999 0\"/>\n<CropImage height=\"100000\"/>",
+          "<AutoImage autosize=\"true\">\n<AddImage name=\"a.png\" srcrect=\"0 0 8192 0\"/>"}) {
+        const std::string error = ErrorOf([&] { RunImageScript(script, archive, "big.aim"); });
+        EXPECT_EQ(error.rfind("Image script big.aim: a canvas of ", 0), 0u) << script << error;
+    }
+    // The largest canvas a picture may be is still made.
+    const TImage largest =
+        RunImageScript("<AutoImage width=\"8192\" height=\"2048\">", archive, "big.aim");
+    EXPECT_EQ(largest.PixelCount(), 16u * 1024 * 1024);
+}
+
 TEST(PNGMorfScript, CropSharesTheRectangleOfTheLastAddImage) {
     TFileFolder archive = TFileFolder::CreateNew("memory.zxc");
     archive.Add("strip.png", 2, PngStream(MakeImage(6, 2, [](int x, int) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <zlib.h>
+
 #include "GraphicsTestKit.h"
 #include "archive/GameError.h"
 #include "graphics/DisplaySwitch.h"
@@ -146,6 +148,62 @@ TEST(SurfEngineLoading, FilesAddNothingWhenMissingAndRaiseWhenDamaged) {
         .write(reinterpret_cast<const char*>(opaque.Data()), 30);
     EXPECT_THROW(engine.LoadPngSurfaceFromFile("Bad", scratch.File("bad.png")), GameError);
     EXPECT_EQ(engine.FindSurface("Bad"), -1);
+}
+
+// A tiny picture whose header claims w x h: a PNG with its IHDR (and checksum) rewritten, or
+// a JPEG with its frame header rewritten.
+std::string ClaimingSize(bool png, int w, int h) {
+    const TImage small = Solid(8, 8, 1, 2, 3);
+    std::vector<uint8_t> bytes;
+    if (png) {
+        EncodePng(small, bytes);
+        for (int k = 0; k < 4; ++k) {
+            bytes[16 + k] = static_cast<uint8_t>(w >> (24 - 8 * k));
+            bytes[20 + k] = static_cast<uint8_t>(h >> (24 - 8 * k));
+        }
+        const uint32_t crc = static_cast<uint32_t>(crc32(0, &bytes[12], 17));
+        for (int k = 0; k < 4; ++k)
+            bytes[29 + k] = static_cast<uint8_t>(crc >> (24 - 8 * k));
+    } else {
+        EncodeJpeg(small, 90, bytes);
+        size_t sof = 2;
+        while (sof + 9 < bytes.size() && !(bytes[sof] == 0xFF && bytes[sof + 1] == 0xC0))
+            ++sof;
+        bytes[sof + 5] = static_cast<uint8_t>(h >> 8), bytes[sof + 6] = static_cast<uint8_t>(h);
+        bytes[sof + 7] = static_cast<uint8_t>(w >> 8), bytes[sof + 8] = static_cast<uint8_t>(w);
+    }
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// A 16384 x 16384 grey PNG of a few hundred KB used to be decoded into gigabytes.
+TEST(SurfEngineLoading, PicturesLargerThanTheLimitAreRefusedBeforeDecoding) {
+    ScratchFolder scratch;
+    TSurfEngine engine;
+    struct Case {
+        bool Png;
+        int W, H;
+        const char* Size;
+    };
+    for (const Case& c :
+         {Case{true, 16384, 16384, "16384 x 16384"}, Case{true, 8193, 1, "8193 x 1"},
+          Case{true, 8192, 2049, "8192 x 2049"}, // past 16 million pixels
+          Case{false, 16384, 16384, "16384 x 16384"}, Case{false, 4097, 4097, "4097 x 4097"}}) {
+        const std::string path = scratch.File(c.Png ? "huge.png" : "huge.jpg");
+        std::ofstream(path, std::ios::binary) << ClaimingSize(c.Png, c.W, c.H);
+        try {
+            if (c.Png)
+                engine.LoadPngSurfaceFromFile("Huge", path);
+            else
+                engine.LoadJpegSurfaceFromFile("Huge", path);
+            ADD_FAILURE() << c.Size << " was accepted";
+        } catch (const GameError& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(path), std::string::npos) << message;
+            EXPECT_NE(message.find(std::string(c.Size) + " pixels is larger"), std::string::npos)
+                << message;
+        }
+    }
+    EXPECT_EQ(engine.Count(), 0);
 }
 
 TEST(SurfEngineDrawAlpha, ClipsAtTheLeftAndAtTheScreensRightEdge) {

@@ -70,6 +70,30 @@ TEST(FontLoading, FaultsAreReported) {
                  GameError);
 }
 
+// Boundaries a fuzzer found: one past 32 bits used to wrap to -2147483648 and the width of the
+// blank then overflowed; falling or huge boundaries are refused the same way, naming the font.
+TEST(FontLoading, BoundariesMustRiseWithinAPicture) {
+    for (const std::string metric : {"2147483648", "0 5 3", "-1 5", "0 8193"}) {
+        TVexFontEngine fonts;
+        try {
+            fonts.LoadFontsText(
+                FontFile("<o c=\"TVexFont\">\n<p n=\"Name\">Tiny</p>\n<p n=\"AddCharSet\">A</p>\n"
+                         "<p n=\"AddMetric\">" +
+                         metric + "</p>\n</o>\n"));
+            ADD_FAILURE() << metric << " was accepted, width of a blank "
+                          << fonts.FindFont("Tiny")->TextWidth("A", " ");
+        } catch (const GameError& e) {
+            EXPECT_NE(std::string(e.what()).find("\"Tiny\""), std::string::npos) << e.what();
+        }
+    }
+    TVexFontEngine widest;
+    widest.LoadFontsText(FontFile("<o c=\"TVexFont\">\n<p n=\"Name\">W</p>\n"
+                                  "<p n=\"AddCharSet\">A</p>\n<p n=\"AddMetric\">0 0 8192</p>\n"
+                                  "</o>\n"));
+    // 300,000 glyphs of 8192 pixels pass 32 bits: the width saturates instead of wrapping.
+    EXPECT_EQ(widest.FindFont("W")->TextWidth("A", std::string(300000, '!')), 2147483647);
+}
+
 TEST(FontLoading, OtherFirstLinesChangeNothing) {
     TVexFontEngine fonts;
     fonts.LoadFontsText(

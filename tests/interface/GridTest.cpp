@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "InterfaceTestSupport.h"
+#include "archive/GameError.h"
 #include "interface/VexEdit.h"
 #include "interface/VexGrid.h"
 #include "platform/VirtualKeys.h"
@@ -232,6 +233,35 @@ TEST_F(Grid, DeleteRowKeepsTheScrollInRange) {
     EXPECT_EQ(G().RowCount, 19);
     EXPECT_EQ(G().FirstRowNum, 8);
     EXPECT_EQ(G().FirstCell, 8);
+}
+
+// Sizes straight from the interface file used to be allocated as given: 100000 x 100000 threw
+// at start-up and 5000 x 5000 asked for about 7 GB. Both are property errors now.
+TEST(GridSize, HugeGridsFromTheFileAreRefused) {
+    TInterfaceWorld huge;
+    EXPECT_THROW(
+        huge.Load(Li({Window("WLoad"), Widget("TVexGrid", "WLoad", "GridWLoad", 0, 0, 10, 10,
+                                              {{"RowCount", "100000"},
+                                               {"ColCount", "100000"},
+                                               {"Cells", "(R:1;C:1;Text:A)"}})})),
+        GameError);
+    TInterfaceWorld big;
+    try {
+        big.Load(Li(
+            {Window("WLoad"),
+             Widget("TVexGrid", "WLoad", "GridWLoad", 0, 0, 10, 10,
+                    {{"RowCount", "5000"}, {"ColCount", "5000"}, {"Cells", "(R:1;C:1;Text:A)"}})}));
+        ADD_FAILURE() << "25 million cells were accepted";
+    } catch (const GameError& e) {
+        EXPECT_NE(std::string(e.what()).find("\"GridWLoad\""), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(big.Get<TVexGrid>("GridWLoad").CellArray.empty());
+    TInterfaceWorld largest; // 100 rows of 100 columns still fit
+    largest.Load(
+        Li({Window("WLoad"),
+            Widget("TVexGrid", "WLoad", "GridWLoad", 0, 0, 10, 10,
+                   {{"RowCount", "100"}, {"ColCount", "100"}, {"Cells", "(R:1;C:1;Text:A)"}})}));
+    EXPECT_EQ(largest.Get<TVexGrid>("GridWLoad").CellArray.size(), 10000u);
 }
 
 } // namespace

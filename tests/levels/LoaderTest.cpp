@@ -112,6 +112,46 @@ TEST_F(LevelTest, BadStrictNumberNamesFileAndLineAndStopsTheLoad) {
     EXPECT_THROW(Load({"<Fishka type=\"4\"/>"}), GameError); // a missing strict value
 }
 
+// Values that overflowed the loader's arithmetic (x + 5, map places, z + 100, the bumper's
+// block time from the period) are refused with the usual error; sane ones still load.
+TEST_F(LevelTest, NumbersOutsideTheirRangeNameFileAndLine) {
+    const std::string map = "<PictureMap x=\"0\" y=\"1000\" z=\"0\" OneWidth=\"";
+    const std::string rock = "<Images>Rock</Images>";
+    // Each level fails at its line 2.
+    const std::vector<std::vector<std::string>> levels{
+        {Root, "<Picture x=\"2147483647\" y=\"1000\" z=\"0\" name=\"A\">"},
+        {Root, "<Picture x=\"0\" y=\"1000\" z=\"2147483647\" name=\"A\">"},
+        {Root, "<Picture x=\"0\" y=\"1000\" z=\"-100\" name=\"A\">"},
+        {Root, map + "2147483647\" OneHeight=\"40\">", rock, "<map>0 1</map>"},
+        {Root, map + "40\" OneHeight=\"2147483647\">", rock, "<map>1</map>"},
+        {Root, "<Generator period=\"2147483647\"/>"},
+        {Root, "<Generator period=\"0\"/>"},
+        {Root, "<Level CurrentY=\"-2147483648\"/>"},
+        {Root, "<Bomb x=\"0\" y=\"-2147483648\" r=\"2\"/>"},
+        {Root, "<FireEffect name=\"F\" x=\"0\" y=\"0\" runevery=\"3600001\"/>"},
+        // Places that are each fine but run off the map, at the row that puts them there.
+        {map + "8000\" OneHeight=\"40\">", rock, "<map>1 0 1</map>"},
+        {map + "40\" OneHeight=\"8000\">", rock, "<map>1</map>", "<map>1</map>", "<map>1</map>"}};
+    for (const auto& level : levels) {
+        try {
+            Load(level);
+            ADD_FAILURE() << level[1] << " was accepted";
+        } catch (const GameError& e) {
+            const std::string message = e.what();
+            const size_t line = level[0] == Root ? 2 : level.size();
+            EXPECT_NE(message.find("test.lvl\", line " + std::to_string(line)), std::string::npos)
+                << message;
+        }
+    }
+    game.Mode = pmEasy;
+    Load({Root, "<Generator period=\"3600000\"/>",
+          "<Picture x=\"-8000\" y=\"1000\" z=\"10000\" name=\"A\">"});
+    EXPECT_EQ(game.Level.FeedPeriod, 5400000);
+    EXPECT_EQ(game.Level.BumperBlockTime, 10800000);
+    EXPECT_EQ(RoundEven(1e300), 2147483647); // the rounding itself saturates
+    EXPECT_EQ(RoundEven(-1e300), -2147483647 - 1);
+}
+
 TEST_F(LevelTest, ProgressBarFillsInTwoHalvesAndRepaintsWhenItGrows) {
     Load({Root, "", "", "", ""});
     ASSERT_FALSE(host.Progress.empty());

@@ -84,4 +84,21 @@ TEST(MarkupDumpTool, PrintsTheTreeAndFailsOnAnEmptyDocument) {
     EXPECT_EQ(RunTool("markup dump /nonexistent/file.li").Status, 1);
 }
 
+TEST(MarkupDumpTool, DeepNestingIsAnErrorAndIndentationStaysBounded) {
+    std::string deep;
+    for (int i = 0; i < 50000; ++i)
+        deep += "<a>";
+    RunResult bad = RunTool("markup dump " + WriteTemp("quorrel_markup_deep.li", deep));
+    EXPECT_EQ(bad.Status, 1); // not a crash
+    EXPECT_TRUE(bad.Out.empty());
+    TVexParser p;
+    p.LoadFromText(deep.substr(0, 3 * TVexParser::MaxDepth));
+    const std::string json = MarkupToJson(p);
+    // About 90 bytes a tag plus indentation that stops growing: linear, where it used to be
+    // some 12 MB of blanks.
+    EXPECT_LT(json.size(), 2000u * TVexParser::MaxDepth);
+    EXPECT_NE(json.find("\n" + std::string(128, ' ') + "\"name\""), std::string::npos);
+    EXPECT_EQ(json.find(std::string(129, ' ')), std::string::npos);
+}
+
 } // namespace

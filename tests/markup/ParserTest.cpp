@@ -131,6 +131,33 @@ TEST(MarkupMalformed, EmptyDocumentFailsItsLoad) {
     EXPECT_THROW(p.LoadFromText(""), GameError);
 }
 
+// 50,000 unclosed tags used to run the dump (and freeing the tree) out of stack.
+TEST(MarkupMalformed, NestingDeeperThanTheLimitFailsTheLoad) {
+    auto nested = [](int depth, const std::string& inner) {
+        std::string text;
+        for (int i = 0; i < depth; ++i)
+            text += "<a>";
+        return text + inner;
+    };
+    TVexParser p;
+    p.LoadFromText("<kept/>");
+    for (const std::string& text : {nested(50000, ""), nested(TVexParser::MaxDepth, "<b/>")}) {
+        try {
+            p.LoadFromText(text);
+            ADD_FAILURE() << "a tree deeper than the limit was built";
+        } catch (const GameError& e) {
+            EXPECT_NE(std::string(e.what()).find("1000"), std::string::npos) << e.what();
+        }
+        EXPECT_TRUE(p.Tags.empty());
+    }
+    p.LoadFromText(nested(TVexParser::MaxDepth - 1, "<b/>") + "</a><after/>");
+    const TVexXMLTag* t = &p;
+    for (int depth = 0; depth < TVexParser::MaxDepth - 1; ++depth)
+        t = t->Tags.front().get();
+    EXPECT_EQ(t->Tags.back()->Name, "b");
+    EXPECT_EQ(t->Parent->Tags.back()->Name, "after"); // the closer counted back up
+}
+
 TEST(MarkupLoad, ReloadReplacesTheTree) {
     TVexParser p;
     p.LoadFromText("<a/><b/>");

@@ -66,6 +66,23 @@ TEST_F(ToolsTest, HammerBreaksAPieceAndSplitsItsLink) {
     EXPECT_EQ(game.Fishkas.size(), 2u);
 }
 
+// Lifting a piece off a square the level wants brings its ghost back, which appends to the
+// piece list; the hammer used to read the piece through a reference that append had moved
+// (AddressSanitizer sees it).
+TEST_F(ToolsTest, HammerOnARequiredSquareLeavesItsGhost) {
+    Ghost(G::Frag(1, 0), Top | Bottom);
+    const int piece = Laid(Top | Bottom, G::Frag(1, 0));
+    ASSERT_EQ(game.Fishkas.size(), 2u); // the ghost gave way to the piece
+    game.Fishkas.shrink_to_fit();       // so that the ghost's return must move the list
+    game.HammerBoard(HammerOver(G::Frag(1, 0)), 0);
+    EXPECT_TRUE(host.Has("effect HammerFishka " + std::to_string(piece)));
+    EXPECT_EQ(game.HammerCount, 2);
+    ASSERT_EQ(game.Fishkas.size(), 2u);
+    EXPECT_EQ(game.Fishkas[1].State, fsGhost);
+    EXPECT_EQ(game.Fishkas[1].Type, Top | Bottom);
+    EXPECT_EQ(game.Level.SquarePiece[game.SquareIndexOfFrag(G::Frag(1, 0))], 1);
+}
+
 TEST_F(ToolsTest, HammerInTheFeedSparesTheBumper) {
     game.NewFishkaInSteck();
     game.NewFishkaInSteck();

@@ -206,6 +206,17 @@ TEST(AudioMixerTest, ChunksMayComeInAnyOrderAndUnknownOnesAreSkipped) {
     EXPECT_EQ(Render(mixer, 1)[0], 2000);
 }
 
+// An 8-bit 1 kHz file costs 88 times its size as float frames at 22 kHz: one of 800 KB would
+// take 70 MB, past the 64 MB a sound may take, and is refused before it is decoded.
+TEST(AudioMixerTest, SamplesTooLargeOnceDecodedAreRefused) {
+    AudioMixer mixer(Rate);
+    const auto load = [&](const std::vector<uint8_t>& bytes) {
+        return mixer.SampleLoad(bytes.data(), bytes.size(), 5, true);
+    };
+    EXPECT_EQ(load(wavbytes::Pcm(std::vector<uint8_t>(800000, 128), 1, 1000, 8)), 0u);
+    EXPECT_NE(load(wavbytes::Pcm(std::vector<uint8_t>(700000, 128), 1, 1000, 8)), 0u);
+}
+
 TEST(AudioMixerTest, DamagedOrForeignDataIsRefused) {
     AudioMixer mixer(Rate);
     auto good = wavbytes::Constant16(1000, 100);

@@ -61,9 +61,14 @@ TEST_F(ToolArchiveTest, FailuresSayWhyAndWriteNothing) {
 TEST_F(ToolArchiveTest, AFaultyArchiveListsNothing) {
     std::ofstream(P("bad.zxc"), std::ios::binary)
         << std::string("\x39\x30\x07\x00\x00\x00\xFF\xFF", 8);
-    ToolResult r = RunTool("archive list " + P("bad.zxc"));
+    ToolResult r = RunTool("archive list " + P("bad.zxc"), false, P("errors.txt"));
     EXPECT_EQ(r.Status, 0);
     EXPECT_EQ(r.Out, "");
+    // ... but says on stderr that the directory is damaged, and why.
+    std::string errors;
+    ReadWholeFile(P("errors.txt"), errors);
+    EXPECT_NE(errors.find("damaged"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("Cannot open FileFolder (wrong version)"), std::string::npos) << errors;
 }
 
 } // namespace

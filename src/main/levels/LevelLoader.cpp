@@ -36,6 +36,24 @@ void TLevelLoader::BeginLoad() {
     objects_.AnimatedBackground = false;
 }
 
+namespace {
+
+// The extent of every point of the map, widened by the largest picture on each side.
+void SetMapRanges(const TGeometry& geo, TLevelRange& x, TLevelRange& y) {
+    int left = 0, right = 0, top = 0, bottom = 0;
+    for (size_t i = 0; i < geo.Points.size(); ++i) {
+        const TPoint& p = geo.Points[i];
+        left = i ? std::min(left, p.X) : p.X;
+        right = i ? std::max(right, p.X) : p.X;
+        top = i ? std::min(top, p.Y) : p.Y;
+        bottom = i ? std::max(bottom, p.Y) : p.Y;
+    }
+    x = {left - MaxImageSide, right + MaxImageSide};
+    y = {top - MaxImageSide, bottom + MaxImageSide};
+}
+
+} // namespace
+
 void TLevelLoader::LoadLevelText(const std::string& fileName, const std::string& text,
                                  const TLevelSkills& skills, uint32_t now) {
     now_ = now;
@@ -44,6 +62,7 @@ void TLevelLoader::LoadLevelText(const std::string& fileName, const std::string&
     std::vector<std::string> lines = SplitLines(text);
     TReadState s;
     s.File = fileName;
+    SetMapRanges(geo_, s.MapX, s.MapY);
     int n = static_cast<int>(lines.size());
     for (int i = 0; i < n; ++i) {
         // A one-line file is read whole at once: its bar jumps to the middle.

@@ -50,7 +50,7 @@ class TLevelLoader {
     void ReadListLine(TReadState& s, const TLevelLine& line);
     void MapRow(TReadState& s, const TLevelLine& line);
     void PlaceLevelPiece(const TLevelLine& line);
-    void PlaceGhost(const TLevelLine& line);
+    void PlaceGhost(TReadState& s, const TLevelLine& line);
     void PlacePoint(TReadState& s, const TLevelLine& line);
     // The actions of the point being read, else of the current bonus element; null if none.
     TLevelActions* ActionTarget(TReadState& s, const TLevelLine& line);

@@ -46,9 +46,9 @@ void TLevelLoader::PlaceLevelPiece(const TLevelLine& line) {
     }
 }
 
-void TLevelLoader::PlaceGhost(const TLevelLine& line) {
+void TLevelLoader::PlaceGhost(TReadState& s, const TLevelLine& line) {
     int type = line.Lenient("type");
-    int frag = BoardFrag(line.Lenient("x"), line.Lenient("y"));
+    int frag = BoardFrag(line.Lenient("x", s.MapX), line.Lenient("y", s.MapY));
     if (frag < 0) return Skip(line, "ghost piece on no board frag");
     // The wanted mask is a single-square type: a ghost covers exactly one frag.
     if (!geo_.ValidType(type) || geo_.TypeOf(type).SquareCount != 1)
@@ -74,7 +74,7 @@ void TLevelLoader::PlaceGhost(const TLevelLine& line) {
 
 void TLevelLoader::PlacePoint(TReadState& s, const TLevelLine& line) {
     int border = line.Lenient("border");
-    int frag = BoardFrag(line.Lenient("x"), line.Lenient("y"));
+    int frag = BoardFrag(line.Lenient("x", s.MapX), line.Lenient("y", s.MapY));
     s.CurrentPoint = -1; // the actions of a skipped point go nowhere
     if (frag < 0) return Skip(line, "bonus point on no board frag");
     if (!geo_.ValidType(border) || geo_.TypeOf(border).SquareCount != 1)
@@ -139,7 +139,7 @@ void TLevelLoader::ReadActionLine(TReadState& s, const TLevelLine& line) {
         if (TLevelActions* a = ActionTarget(s, line))
             a->RemovePictures.push_back(line.Text("name"));
     if (line.Has("<RemovePictureOn ")) {
-        int picture = PictureUnder(line.Lenient("x"), line.Lenient("y") - 15);
+        int picture = PictureUnder(line.Lenient("x", s.MapX), line.Lenient("y", s.MapY) - 15);
         TLevelActions* a = ActionTarget(s, line);
         if (a && picture >= 0) a->RemovePictures.push_back(objects_.Pictures[picture].Name);
     }
@@ -147,10 +147,10 @@ void TLevelLoader::ReadActionLine(TReadState& s, const TLevelLine& line) {
         if (TLevelActions* a = ActionTarget(s, line)) a->ShowPictures.push_back(line.Text("name"));
     if (line.Has("<Bomb")) {
         TBombs b;
-        b.X = line.Lenient("x");
-        b.Y = line.Lenient("y");
+        b.X = line.Lenient("x", s.MapX);
+        b.Y = line.Lenient("y", s.MapY);
         b.Frag = BoardFrag(b.X, b.Y);
-        b.R = line.Lenient("r");
+        b.R = line.Lenient("r", RadiusRange);
         b.Ghost = line.Flag("ghost", false);
         b.PictureBomb = line.Flag("picturebomb", false);
         b.EffectName = line.Text("effectname");
@@ -163,7 +163,7 @@ void TLevelLoader::ReadActionLine(TReadState& s, const TLevelLine& line) {
     }
     if (line.Has("<PutFishka")) {
         PutAction put;
-        put.Frag = BoardFrag(line.Lenient("x"), line.Lenient("y"));
+        put.Frag = BoardFrag(line.Lenient("x", s.MapX), line.Lenient("y", s.MapY));
         put.Type = line.Lenient("type");
         put.Ghost = line.Flag("ghost", false);
         if (put.Frag < 0)
@@ -174,21 +174,21 @@ void TLevelLoader::ReadActionLine(TReadState& s, const TLevelLine& line) {
             a->Puts.push_back(put);
     }
     if (line.Has("<LevelEffect ")) {
-        TPoint at{line.Lenient("x"), line.Lenient("y")};
+        TPoint at{line.Lenient("x", s.MapX), line.Lenient("y", s.MapY)};
         std::string name = line.Text("name"), surface = line.Text("surfname");
         if (!levelHost_.StartSurfaceEffect(name, surface, at))
             game_.Host().StartEffect(name, at, -1, -1);
     }
     if (line.Has("<FireEffect "))
-        objects_.FireEffects.push_back({line.Lenient("x"), line.Lenient("y"),
-                                        line.Lenient("runevery"), line.Text("name"), now_,
-                                        line.Text("followpic")});
+        objects_.FireEffects.push_back({line.Lenient("x", s.MapX), line.Lenient("y", s.MapY),
+                                        line.Lenient("runevery", TimeRange), line.Text("name"),
+                                        now_, line.Text("followpic")});
     if (line.Has("<StartEffect ")) {
         TStartEffect* e = StartEffectTarget(s);
         if (!e) return Skip(line, "start effect outside a bonus point or element");
         e->Name = line.Text("name");
-        e->X = line.Lenient("x");
-        e->Y = line.Lenient("y");
+        e->X = line.Lenient("x", s.MapX);
+        e->Y = line.Lenient("y", s.MapY);
         if (line.IsGiven("surfname")) e->SurfName = line.Text("surfname");
     }
 }

@@ -35,10 +35,10 @@ void TLevelLoader::ReadMapLine(TReadState& s, const TLevelLine& line) {
     }
 }
 
-void TLevelLoader::ReadSettingLine(TReadState&, const TLevelLine& line) {
+void TLevelLoader::ReadSettingLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
     if (line.Has("<Generator") && line.Has("/>")) {
-        int period = line.Strict("period");
+        int period = line.Strict("period", PeriodRange);
         if (game_.Mode == pmHard) period = RoundEven(period * 0.7);
         if (game_.Mode == pmEasy) period = RoundEven(period * 1.5);
         L.FeedPeriod = period;
@@ -54,14 +54,14 @@ void TLevelLoader::ReadSettingLine(TReadState&, const TLevelLine& line) {
     if (line.Has("<FishkaWithBonus") && line.Has("/>"))
         L.BonusProbability = line.Real("prob") + 0.02 * std::sqrt(std::max(0, skills_.LuckyTwig));
     if (line.Has("<Level ") && line.Has("/>"))
-        game_.MapScroll = game_.ScrollTarget = line.Strict("CurrentY");
+        game_.MapScroll = game_.ScrollTarget = line.Strict("CurrentY", s.MapY);
 }
 
 void TLevelLoader::ReadPieceLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
     if (line.Has("<Fishka ") && line.Has("/>")) PlaceLevelPiece(line.Cut("<Fishka", "/>"));
     if (line.Has("<GhostGroup") && line.Has(">")) objects_.GhostGroups.emplace_back();
-    if (line.Has("<GhostFishka") && line.Has("/>")) PlaceGhost(line.Cut("<GhostFishka", "/>"));
+    if (line.Has("<GhostFishka") && line.Has("/>")) PlaceGhost(s, line.Cut("<GhostFishka", "/>"));
     if (line.Has("<FProb ")) {
         TLevelLine c = line.Cut("<FProb", ">");
         int type = geo_.FindFishkaType(c.Text("name"));
@@ -70,10 +70,9 @@ void TLevelLoader::ReadPieceLine(TReadState& s, const TLevelLine& line) {
     }
     if (line.Has("<MakeGhostRect ")) {
         TLevelLine c = line.Cut("<MakeGhostRect", "/>");
-        L.GhostRects.push_back(
-            {c.Lenient("left"), c.Lenient("top"), c.Lenient("right"), c.Lenient("bottom")});
+        L.GhostRects.push_back({c.Lenient("left", s.MapX), c.Lenient("top", s.MapY),
+                                c.Lenient("right", s.MapX), c.Lenient("bottom", s.MapY)});
     }
-    (void)s;
 }
 
 void TLevelLoader::ReadPictureLine(TReadState& s, const TLevelLine& line) {
@@ -82,9 +81,9 @@ void TLevelLoader::ReadPictureLine(TReadState& s, const TLevelLine& line) {
         TLevelLine c = line.Cut("<Picture", ">");
         TLevelLine lower(s.File, 0, LowerCase(c.Text()));
         TLevelPicture p;
-        p.X = c.Strict("x") + 5;
-        p.Y = c.Strict("y");
-        p.Z = c.Strict("z");
+        p.X = c.Strict("x", s.MapX) + 5;
+        p.Y = c.Strict("y", s.MapY);
+        p.Z = c.Strict("z", DepthRange);
         p.Name = c.Text("name");
         p.Visible = lower.Flag("visible", true);
         p.BonusElementPicture = lower.Flag("bonuselem", false);
@@ -99,7 +98,7 @@ void TLevelLoader::ReadPictureLine(TReadState& s, const TLevelLine& line) {
         p.Curves.push_back({c.Real("alX"), c.Real("beX"), c.Real("gaX"), c.Real("laX"),
                             c.Real("lbX"), c.Real("alY"), c.Real("beY"), c.Real("gaY"),
                             c.Real("laY"), c.Real("lbY")});
-        p.SegmentTimes.push_back(c.Lenient("t"));
+        p.SegmentTimes.push_back(c.Lenient("t", TimeRange));
         p.SpeedFactor = 1;
         p.TimeInSegment = 0;
         p.LastUpdate = now_;
@@ -111,7 +110,7 @@ void TLevelLoader::ReadPictureLine(TReadState& s, const TLevelLine& line) {
         TLevelLine c = line.Cut("<Image", "/>");
         TLevelPicture& p = pictures[s.CurrentPicture];
         p.Images.push_back(c.Text("name"));
-        p.ImageTimes.push_back(c.Lenient("t"));
+        p.ImageTimes.push_back(c.Lenient("t", TimeRange));
         images_.Ensure(p.Images.back());
     }
     if (line.Has("</Picture>") && !current) Skip(line, "picture end without a picture");
@@ -122,12 +121,12 @@ void TLevelLoader::ReadPictureLine(TReadState& s, const TLevelLine& line) {
     if (line.Has("<PictureMap ")) {
         TLevelLine c = line.Cut("<PictureMap", ">");
         std::vector<std::string> images = std::move(s.Map.Images); // kept for the whole load
-        s.Map = {c.Strict("x") + 5,
-                 c.Strict("y"),
-                 c.Strict("z"),
+        s.Map = {c.Strict("x", s.MapX) + 5,
+                 c.Strict("y", s.MapY),
+                 c.Strict("z", DepthRange),
                  std::move(images),
-                 c.Strict("OneWidth"),
-                 c.Strict("OneHeight"),
+                 c.Strict("OneWidth", PlaceSizeRange),
+                 c.Strict("OneHeight", PlaceSizeRange),
                  {}};
         s.MapRowCounter = 0;
         s.InsideMap = true;
@@ -149,14 +148,21 @@ void TLevelLoader::MapRow(TReadState& s, const TLevelLine& row) {
         p.Name = "MapPicture" + std::to_string(objects_.Pictures.size());
         p.Images.push_back(m.Images[v - 1]);
         p.ImageTimes.push_back(0);
-        p.X = static_cast<int>(j) * m.OneWidth + m.X;
-        p.Z = m.Z;
-        if (m.Z == 0) {
-            p.Y = s.MapRowCounter * m.OneHeight + m.Y;
-        } else {
+        // Wide arithmetic: a long map of tall places must land off the map, not wrap onto it.
+        const int64_t x = static_cast<int64_t>(j) * m.OneWidth + m.X;
+        const int64_t top = int64_t{s.MapRowCounter} * m.OneHeight;
+        int64_t y = top + m.Y;
+        if (m.Z != 0) {
             double k = m.Y * 100.0 / (m.Z + 100);
-            p.Y = RoundEven((s.MapRowCounter * m.OneHeight + k) * (m.Z + 100) / 100.0);
+            // Rows and depths are bounded, so this stays far inside 64 bits.
+            y = static_cast<int64_t>(
+                std::nearbyint((static_cast<double>(top) + k) * (m.Z + 100) / 100.0));
         }
+        row.Require(x, s.MapX, "x of map place " + std::to_string(j + 1));
+        row.Require(y, s.MapY, "y of map row " + std::to_string(s.MapRowCounter + 1));
+        p.X = static_cast<int>(x);
+        p.Y = static_cast<int>(y);
+        p.Z = m.Z;
         if (s.MapCurveGiven) {
             PictureCurve curve = s.MapCurve;
             curve.lbX = p.X;

@@ -39,6 +39,26 @@ int TLevelLine::Lenient(const std::string& attr) const {
     return TryStrToInt(Text(attr), n) ? n : 0;
 }
 
+void TLevelLine::Require(int64_t value, TLevelRange range, const std::string& what) const {
+    if (!range.Holds(value))
+        throw GameError(std::to_string(value) + " is out of range (" + what + ", " +
+                        std::to_string(range.Low) + " to " + std::to_string(range.High) + ") in " +
+                        Where());
+}
+
+int TLevelLine::Strict(const std::string& attr, TLevelRange range) const {
+    const int n = Strict(attr);
+    Require(n, range, attr);
+    return n;
+}
+
+int TLevelLine::Lenient(const std::string& attr, TLevelRange range) const {
+    int32_t n = 0;
+    if (!TryStrToInt(Text(attr), n)) return 0;
+    Require(n, range, attr);
+    return n;
+}
+
 double TLevelLine::Real(const std::string& attr) const {
     double v = StrToFloatZero(Text(attr));
     return std::isfinite(v) ? v : 0;

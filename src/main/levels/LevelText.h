@@ -1,8 +1,15 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "archive/SFunctions.h"
+
+// The values a level may give a number, both ends included.
+struct TLevelRange {
+    int Low = 0, High = 0;
+    bool Holds(int64_t v) const { return Low <= v && v <= High; }
+};
 
 // How a level file's attribute values are read. A strict integer that is missing or not a
 // number raises GameError naming the file and line; lenient and real numbers read as 0.
@@ -21,6 +28,12 @@ class TLevelLine {
     bool IsGiven(const std::string& attr) const;
     int Strict(const std::string& attr) const;
     int Lenient(const std::string& attr) const;
+    // The same, and a number outside the range raises GameError naming the file and line (a
+    // lenient value that is no number still reads as 0).
+    int Strict(const std::string& attr, TLevelRange range) const;
+    int Lenient(const std::string& attr, TLevelRange range) const;
+    // Raises GameError naming the file and line when value lies outside the range.
+    void Require(int64_t value, TLevelRange range, const std::string& what) const;
     double Real(const std::string& attr) const;
     // The whole value compared with "true" (or, with whenMissing, anything but "false").
     bool Flag(const std::string& attr, bool whenMissing) const;

@@ -1,9 +1,16 @@
 #include "main/rules/Geometry.h"
 
 #include <cmath>
+#include <cstdint>
 
+// Saturates instead of overflowing: a value past the int range (a huge period times a factor,
+// a curve run off to infinity) would otherwise be undefined; NaN gives 0.
 int RoundEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
+    if (std::isnan(value)) return 0;
+    const double r = std::nearbyint(value);
+    if (r <= static_cast<double>(INT32_MIN)) return INT32_MIN;
+    if (r >= static_cast<double>(INT32_MAX)) return INT32_MAX;
+    return static_cast<int>(r);
 }
 
 int PointDistance(TPoint a, TPoint b) {

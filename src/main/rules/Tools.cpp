@@ -2,16 +2,19 @@
 
 void TGame::HammerPiece(int piece, uint32_t now) {
     (void)now;
-    TFishka& f = Fishkas[piece];
+    const TFishka& f = Fishkas[piece];
     if (f.InitialGroup == 1 || f.State == fsFixed || f.Root) {
         host_.StartEffect("UnableHammer", {}, piece, -1);
         return;
     }
-    bool onBoard = f.State == fsOnBoard;
+    // Taken by value: lifting a piece off a square the level wants puts a ghost there, which
+    // appends to Fishkas and may move it.
+    const int32_t state = f.State;
     host_.StartEffect("HammerFishka", {}, piece, -1);
     host_.StartEffect("HammerFishkaSound", {}, piece, -1);
+    const bool onBoard = state == fsOnBoard;
     if (onBoard) TakeOffBoard(piece);
-    if (f.State == fsInSteck) IntArrayDelete(IntArrayIndexOf(Steck, piece), Steck);
+    if (state == fsInSteck) IntArrayDelete(IntArrayIndexOf(Steck, piece), Steck);
     if (LastPlaced == piece) LastPlaced = -1;
     if (HoveredPiece == piece) HoveredPiece = -1;
     RemoveFishka(piece);

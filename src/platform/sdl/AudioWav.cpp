@@ -1,5 +1,6 @@
 #include "platform/sdl/AudioWav.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -84,6 +85,12 @@ std::vector<float> Resample(const std::vector<float>& in, int channels, uint32_t
     return out;
 }
 
+// The larger of the decoded and the resampled form, which exist side by side for a moment.
+double DecodedBytes(size_t frames, const WavFormat& f, int outputRate) {
+    const double decoded = static_cast<double>(frames) * f.Channels * sizeof(float);
+    return decoded * std::max(1.0, static_cast<double>(outputRate) / f.Rate);
+}
+
 } // namespace
 
 std::shared_ptr<const MixerSample> DecodeWav(const uint8_t* data, size_t size, int outputRate) {
@@ -115,6 +122,7 @@ std::shared_ptr<const MixerSample> DecodeWav(const uint8_t* data, size_t size, i
     if (!haveFormat || !samples || !Supported(format)) return nullptr;
 
     const size_t frames = sampleBytes / format.BlockAlign;
+    if (DecodedBytes(frames, format, outputRate) > MaxDecodedSampleBytes) return nullptr;
     const int bytesPerValue = format.Bits / 8;
     std::vector<float> values(frames * format.Channels);
     for (size_t i = 0; i < values.size(); ++i)

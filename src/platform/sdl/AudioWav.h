@@ -11,7 +11,12 @@ struct MixerSample {
     size_t FrameCount() const { return Frames.size() / static_cast<size_t>(Channels); }
 };
 
+// A decoded sound may take this much memory. Float frames at the output rate cost many times
+// the file (an 8-bit 1 kHz file 88 times at 22 kHz), so a small file could ask for gigabytes.
+constexpr double MaxDecodedSampleBytes = 64.0 * 1024 * 1024;
+
 // Decodes a RIFF WAVE file from memory: PCM 8, 16, 24 or 32 bit, or 32-bit float; mono or
-// stereo; any rate, resampled to outputRate. Returns nullptr for anything else or for a
-// damaged file (every length is checked against the data).
+// stereo; any rate, resampled to outputRate. Returns nullptr for anything else, for a damaged
+// file (every length is checked against the data) and, before decoding, for one whose decoded
+// form would pass MaxDecodedSampleBytes.
 std::shared_ptr<const MixerSample> DecodeWav(const uint8_t* data, size_t size, int outputRate);
