@@ -97,6 +97,16 @@ std::string ParseArgs(const std::vector<std::string>& args, TRunOptions& o) {
     return "";
 }
 
+// The pieces laid on the board, as [type, x, y] in the order the game holds them.
+std::string BoardJson(const TGame& g) {
+    std::string j = "[";
+    for (const TFishka& f : g.Fishkas)
+        if (f.State == fsOnBoard)
+            j += (j.size() > 1 ? ", [" : "[") + std::to_string(f.Type) + ", " +
+                 std::to_string(f.X) + ", " + std::to_string(f.Y) + "]";
+    return j + "]";
+}
+
 std::string StateJson(TMainForm& form, int frames, const std::vector<std::string>& windows) {
     TGame& g = form.Game();
     TVexForm* top = form.Interface().TopWindow();
@@ -109,7 +119,7 @@ std::string StateJson(TMainForm& form, int frames, const std::vector<std::string
       << ", \"Pieces\": " << g.Fishkas.size() << ", \"Lights\": " << g.Level.Lights.size()
       << ", \"LevelFinished\": " << (g.LevelFinished ? "true" : "false")
       << ", \"HeldPiece\": " << g.HeldPiece << ", \"MapScroll\": " << g.MapScroll
-      << ", \"Frames\": " << frames;
+      << ", \"Frames\": " << frames << ", \"Board\": " << BoardJson(g);
     if (TGameSession* session = form.Session())
         j << ", \"Progress\": " << ProgressJson(session->Flow().Values);
     if (!windows.empty()) {

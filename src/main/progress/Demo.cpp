@@ -45,7 +45,8 @@ std::string TDemo::Line(const std::string& event, uint32_t now) const {
         return "<NewFishkaInSteck" + Attr("time", t) + Attr("fishtype", f.Type) +
                Flag("quest", f.Quest) + Flag("bonus", f.Bonus) + "/>";
     }
-    if (tag == "MoveSteck") return "<MoveSteck" + Attr("time", t) + Attr("incr", game_.FeedStep) + "/>";
+    if (tag == "MoveSteck")
+        return "<MoveSteck" + Attr("time", t) + Attr("incr", game_.FeedStep) + "/>";
     return "";
 }
 

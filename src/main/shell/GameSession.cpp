@@ -31,8 +31,7 @@ void TGameSession::Start() {
     saves_.RegisterHandlers(methods);
     scores_.RegisterHandlers(methods);
     options_.RegisterHandlers(methods);
-    methods.RegisterMethod("BDemoWTitleMouseUp",
-                           [this] { demo_.BDemoWTitleMouseUp(form_.Now()); });
+    methods.RegisterMethod("BDemoWTitleMouseUp", [this] { demo_.BDemoWTitleMouseUp(form_.Now()); });
     methods.RegisterMethod("BOkWLanguageMouseUp", [this] {
         const std::string code = CheckedLanguage(form_.Interface());
         if (!code.empty()) form_.ChooseLanguage(code);
