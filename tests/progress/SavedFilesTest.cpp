@@ -156,11 +156,14 @@ TEST(HighScoreTable, ALineWithoutANumberIsSkippedAndAQuoteCannotCutAName) {
     EXPECT_EQ(t.Entries[0].Name, "y");
 
     t.Insert("Ro\"wan \"the\" tall", 8);
+    t.Entries.push_back({"Ro score=", 5}); // as a damaged file gave it
     THighScores back;
     back.FromText(t.ToText());
-    ASSERT_EQ(back.Entries.size(), 2u);
+    ASSERT_EQ(back.Entries.size(), 3u);
     EXPECT_EQ(back.Entries[0].Name, "Rowan the tall");
     EXPECT_EQ(back.Entries[0].Score, 8);
+    EXPECT_EQ(back.Entries[2].Name, "Ro score");
+    EXPECT_EQ(back.Entries[2].Score, 5);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ void THighScores::FromText(const std::string& text) {
 std::string THighScores::ToText() const {
     std::string text;
     for (const THighScore& e : Entries)
-        text += EncodeText("<High name=\"" + e.Name + "\" score=\"" + std::to_string(e.Score) +
-                           "\" />") +
+        text += EncodeText("<High name=\"" + CleanName(e.Name) + "\" score=\"" +
+                           std::to_string(e.Score) + "\" />") +
                 "\r\n";
     return text;
 }
@@ -45,6 +45,6 @@ int THighScores::Insert(const std::string& name, int score) {
 
 std::string THighScores::CleanName(const std::string& name) {
     std::string out = name;
-    out.erase(std::remove(out.begin(), out.end(), '"'), out.end());
+    std::erase_if(out, [](char ch) { return ch == '"' || ch == '='; });
     return out;
 }

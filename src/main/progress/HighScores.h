@@ -30,6 +30,7 @@ class THighScores {
     int Insert(const std::string& name, int score);
     void Clear() { Entries.clear(); }
 
-    // A double quote would end the name when the table is read back.
+    // A double quote would end the name when the table is read back, and a name ending in
+    // "score=" would be read as the score: names keep neither '"' nor '='.
     static std::string CleanName(const std::string& name);
 };

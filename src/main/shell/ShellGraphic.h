@@ -18,7 +18,7 @@ class TShellGraphic : public IVexGraphic {
 
     void Draw(const std::string& picture, int x, int y) override;
     // A part of a picture (inclusive rectangle) at the screen point.
-    void DrawRect(const std::string& picture, const TRect& rect, int x, int y);
+    void DrawRect(const std::string& picture, const TRect& rect, int x, int y) override;
     void DrawColored(const std::string& picture, uint32_t colour, int x, int y) override;
     void DrawString(int, int, const std::string&) override {}
     void DrawText(int x, int y, const std::string& text, int reserved1, int reserved2,

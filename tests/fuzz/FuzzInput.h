@@ -1,0 +1,21 @@
+#pragma once
+// One libFuzzer input as the text or file a reader of the game takes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+inline std::string FuzzText(const uint8_t* data, size_t size) {
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+// A file with the input's bytes, for readers that take a path; one per process.
+inline std::string FuzzFile(const uint8_t* data, size_t size, const char* name) {
+    const std::string path = "/tmp/quorrel_fuzz_" + std::to_string(getpid()) + "_" + name;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+    }
+    return path;
+}
