@@ -158,6 +158,24 @@ TEST_F(ToolsTest, ClipperRefusals) {
     EXPECT_EQ(game.Fishkas.size(), 3u);
 }
 
+// The preview offers only what a click makes: the level's own pieces and required squares
+// already laid stay as they are, and the preview says so before the click.
+TEST_F(ToolsTest, ThePreviewOffersOnlyWhatAClickMakes) {
+    const int fixedPiece = LevelPiece(G::Frag(1, 0), Top | Bottom, fsFixed);
+    LevelPiece(G::Frag(1, 1), Left | Bottom);
+    EXPECT_EQ(game.ClipPreviewType(G::Frag(1, 0)), -1);
+    game.Clip(ClipperOver(G::Frag(1, 0)), 0);
+    EXPECT_EQ(game.Fishkas[fixedPiece].Type, Top | Bottom);
+
+    const int laid = LevelPiece(G::Frag(3, 3), Left | Right);
+    game.Level.RequiredFrag.push_back(G::Frag(3, 3));
+    game.Level.RequiredMask.push_back(Left | Right);
+    EXPECT_EQ(game.ClipPreviewType(G::Frag(3, 3)), -1);
+    game.Clip(ClipperOver(G::Frag(3, 3)), 0);
+    EXPECT_EQ(game.Fishkas[laid].Type, Left | Right);
+    EXPECT_EQ(game.ClipperCount, 3);
+}
+
 TEST_F(ToolsTest, ClipperClosingALinkIsUndone) {
     int loose = LevelPiece(G::Frag(3, 3), Right);
     size_t pieces = game.Fishkas.size();

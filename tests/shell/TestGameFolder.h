@@ -5,7 +5,8 @@
 #include <string>
 #include <unistd.h>
 
-// A fresh, empty game folder per test, removed afterwards. WithContent() links the built
+// A fresh, empty game folder per test (and per process, so two suites running at once on one
+// machine keep apart), removed afterwards. WithContent() links the built
 // game's archives and languages into it; the prepared archives are made once per test program
 // and shared.
 class TestGameFolder {
@@ -13,7 +14,8 @@ class TestGameFolder {
     TestGameFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
-                (std::string("quorrel_") + info->test_suite_name() + "_" + info->name());
+                (std::string("quorrel_") + info->test_suite_name() + "_" + info->name() + "_" +
+                 std::to_string(getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -182,9 +182,8 @@ class TGame {
     void Clip(TPoint pointer, uint32_t now);
     // The single-square type the clipper makes at frag, or -1.
     int ClipperFittedType(int frag) const;
-    // What the clipper pointer previews over a frag: the wanted mask of a required frag, else
-    // the fitted type; -1 over a blocked square, a piece of several squares, or a piece that
-    // already has that type.
+    // What the clipper makes at a frag, as its pointer previews it and its click does: -1
+    // where it does nothing.
     int ClipPreviewType(int frag) const;
     void SetPointer(const std::string& image);
 

@@ -60,48 +60,43 @@ int TGame::ClipperFittedType(int frag) const {
     return geo_.FindSingleSquareType(sides);
 }
 
+// The one answer for the preview and the click: the type the clipper makes at the frag, or -1.
+// A ghost on a required square becomes the piece the level wants; a free square takes the
+// fitted type; a laid single square changes to it. Blocked squares, other ghosts, the level's
+// own pieces, pieces of several squares and required squares already laid stay as they are.
 int TGame::ClipPreviewType(int frag) const {
     if (frag < 0) return -1;
-    int required = RequiredMaskOf(frag);
-    if (required >= 0) return required;
-    int type = ClipperFittedType(frag);
-    int cover = SquareIndexOfFrag(frag);
-    if (cover < 0 || type < 0) return type;
-    int piece = Level.SquarePiece[cover];
-    if (piece < 0 || SquareCount(piece) != 1 || Fishkas[piece].Type == type) return -1;
+    const int cover = SquareIndexOfFrag(frag);
+    const int piece = cover >= 0 ? Level.SquarePiece[cover] : -1;
+    if (piece >= 0 && Fishkas[piece].State == fsGhost && IsRequired(frag)) {
+        const int wanted = RequiredMaskOf(frag);
+        return geo_.ValidType(wanted) ? wanted : -1;
+    }
+    const int type = ClipperFittedType(frag);
+    if (type < 0) return -1;
+    if (piece < 0) return cover >= 0 ? -1 : type;
+    const TFishka& f = Fishkas[piece];
+    if (f.State != fsOnBoard || SquareCount(piece) != 1 || IsRequired(frag) || f.Type == type)
+        return -1;
     return type;
 }
 
 void TGame::Clip(TPoint pointer, uint32_t now) {
     if (ClipperCount <= 0) return;
     int x = pointer.X + ClipperHotSpot.X, y = pointer.Y + ClipperHotSpot.Y - 5;
-    int piece = BoardFishkaAt(x, MapY(y));
-    int frag;
-    if (piece >= 0) {
-        if (SquareCount(piece) != 1 || Fishkas[piece].State != fsOnBoard) return;
-        frag = geo_.FragUnderMapPoint(Fishkas[piece].X + 20, Fishkas[piece].Y + 20);
-        if (frag < 0 || IsRequired(frag)) return;
-    } else {
-        frag = geo_.FragUnderMapPoint(x, MapY(y));
-        if (frag < 0) return;
-    }
-    int type = -1;
+    // The frag the preview shows for this pointer, and what the preview shows there.
+    const int frag = geo_.FragUnderMapPoint(x, MapY(y));
+    const int type = ClipPreviewType(frag);
+    if (type < 0) return;
     int cover = SquareIndexOfFrag(frag);
+    int piece = cover >= 0 ? Level.SquarePiece[cover] : -1;
     TFishka removedGhost;
     bool ghostRemoved = false;
-    if (piece < 0 && IsRequired(frag) && cover >= 0 && Level.SquarePiece[cover] >= 0 &&
-        Fishkas[Level.SquarePiece[cover]].State == fsGhost) {
-        type = RequiredMaskOf(frag);
-        if (!geo_.ValidType(type)) return;
-        removedGhost = Fishkas[Level.SquarePiece[cover]];
+    if (piece >= 0 && Fishkas[piece].State == fsGhost) {
+        removedGhost = Fishkas[piece];
         ghostRemoved = true;
-        DeletePieceNow(Level.SquarePiece[cover]);
-    } else {
-        type = ClipperFittedType(frag);
-        if (type < 0) return;
-        // Only a free square takes a new piece; blocked squares and ghosts stay as they are.
-        if (piece < 0 && cover >= 0) return;
-        if (piece >= 0 && Fishkas[piece].Type == type) return;
+        DeletePieceNow(piece);
+        piece = -1;
     }
     SaveGroups();
     int oldType = -1;
