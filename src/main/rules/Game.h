@@ -38,12 +38,15 @@ struct TFitResult {
     int Y = 0;
 };
 
-// The one-time introductory hints the rules show; each is pending until shown.
+// The six one-time introductory hints, those the rules show and those the screen shows; each
+// is pending until shown.
 struct THintsPending {
     bool FirstTakeFishka = true;
     bool FirstTakeBonusFishka = true;
     bool FirstTakeQuestFishka = true;
     bool FishComb = true;
+    bool FirstTransparentFishka = true;
+    bool LevelTop = true;
 };
 
 // The running game: pieces, feed, bumper, board links, map scroll, tools and score, with the

@@ -82,9 +82,7 @@ void TFormFlowHost::StorePlayerName(const std::string& name) {
 }
 
 void TFormFlowHost::SkipIntroHints() {
-    form_.Game().HintsPending = THintsPending{false, false, false, false};
-    form_.Render().HintFirstTransparentFishkaPending = false;
-    form_.Render().HintLevelTopPending = false;
+    form_.Game().HintsPending = THintsPending{false, false, false, false, false, false};
 }
 
 void TFormFlowHost::ShowError(const std::string& text) {

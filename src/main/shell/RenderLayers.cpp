@@ -124,9 +124,9 @@ void TGameRenderer::DrawGhostsInto(const char* target, uint32_t now) {
         const int y = ScreenY(f.Y);
         DrawInPlayArea(image, target, f.X, y, opacity, tint, level);
         const bool whole = y >= PlayTop && y + h - 1 <= PlayBottom;
-        if (c_.State.HintFirstTransparentFishkaPending && whole && still &&
+        if (c_.Game.HintsPending.FirstTransparentFishka && whole && still &&
             f.Y + h > g.MapScroll - 100) {
-            c_.State.HintFirstTransparentFishkaPending = false;
+            c_.Game.HintsPending.FirstTransparentFishka = false;
             ShowHint("LHintFirstTransparentFishka", 10000, now);
         }
     }
@@ -156,9 +156,9 @@ void TGameRenderer::DrawLights(uint32_t now, const char* target) {
     if (above) {
         c_.Surfaces.DrawAlpha("UpArrow", target, 570, 5, 255, std::nullopt, White,
                               Level8(20 * std::sin(now / 100.0) + 235));
-    } else if (c_.State.HintLevelTopPending && g.MapScroll == g.ScrollTarget &&
+    } else if (c_.Game.HintsPending.LevelTop && g.MapScroll == g.ScrollTarget &&
                !g.Level.Lights.empty()) {
-        c_.State.HintLevelTopPending = false;
+        c_.Game.HintsPending.LevelTop = false;
         ShowHint("LHintLevelTop", 10000, now);
     }
 }

@@ -40,10 +40,6 @@ struct TRenderState {
     bool SkillHintActive = false;
     uint32_t SkillHintStart = 0;
 
-    // One-time introductory hints of the renderer; cleared once shown.
-    bool HintFirstTransparentFishkaPending = true;
-    bool HintLevelTopPending = true;
-
     bool ShowFrameRate = false;
     bool ShowBlockedSquares = false;
     std::string DebugLine;
