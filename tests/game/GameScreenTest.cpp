@@ -168,4 +168,27 @@ TEST_F(GameScreen, AltEnterTwiceReturnsToTheWindowAndKeepsTheCheckBoxInStep) {
     EXPECT_GT(Differing(0, 0, 799, 599, 0), 400000); // the images came back
 }
 
+TEST_F(GameScreen, TheFirstGhostHintWaitsForPlayWhereItCanBeSeen) {
+    Start();
+    Play();
+    TGame& g = form.Game();
+    g.ScrollTarget = g.ScrollTurn = g.MapScroll;
+    TFishka ghost;
+    ghost.Type = 1;
+    ghost.X = 200;
+    ghost.Y = g.MapScroll - 50; // whole in view, the map at rest
+    ghost.State = fsGhost;
+    ghost.Group = 1;
+    g.AddFishka(ghost);
+    // Between levels the ghosts are drawn into the background, where no hint box shows.
+    g.GameState = gsBetweenLevels;
+    form.RebuildBackground();
+    Frames(2);
+    EXPECT_TRUE(form.Render().HintFirstTransparentFishkaPending);
+    g.GameState = gsPlaying;
+    Frames(1);
+    EXPECT_FALSE(form.Render().HintFirstTransparentFishkaPending);
+    EXPECT_GT(form.Render().Hint.End, clock.Now()); // shown from now on, for ten seconds
+}
+
 } // namespace
