@@ -107,6 +107,14 @@ std::string BoardJson(const TGame& g) {
     return j + "]";
 }
 
+// The x of each feed piece, front first: the same at any frame time.
+std::string FeedXJson(const TGame& g) {
+    std::string j = "[";
+    for (size_t i = 0; i < g.Steck.size(); ++i)
+        j += (i ? ", " : "") + std::to_string(g.Fishkas[g.Steck[i]].X);
+    return j + "]";
+}
+
 std::string StateJson(TMainForm& form, int frames, const std::vector<std::string>& windows) {
     TGame& g = form.Game();
     TVexForm* top = form.Interface().TopWindow();
@@ -116,7 +124,8 @@ std::string StateJson(TMainForm& form, int frames, const std::vector<std::string
       << ", \"CurrentLevel\": " << form.CurrentLevel() << ", \"TotalScore\": " << form.TotalScore()
       << ", \"LevelScore\": " << g.Level.LevelScore << ", \"HammerCount\": " << g.HammerCount
       << ", \"ClipperCount\": " << g.ClipperCount << ", \"Feed\": " << g.Steck.size()
-      << ", \"Pieces\": " << g.Fishkas.size() << ", \"Lights\": " << g.Level.Lights.size()
+      << ", \"FeedX\": " << FeedXJson(g) << ", \"Pieces\": " << g.Fishkas.size()
+      << ", \"Lights\": " << g.Level.Lights.size()
       << ", \"LevelFinished\": " << (g.LevelFinished ? "true" : "false")
       << ", \"HeldPiece\": " << g.HeldPiece << ", \"MapScroll\": " << g.MapScroll
       << ", \"Frames\": " << frames << ", \"Board\": " << BoardJson(g);

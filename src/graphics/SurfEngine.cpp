@@ -43,18 +43,22 @@ void TSurfEngine::ReleaseSurfaceMemory() {
 }
 
 int TSurfEngine::FindSurface(const std::string& name) const {
-    for (size_t i = 0; i < surfaces_.size(); ++i)
-        if (surfaces_[i].Name == name) return static_cast<int>(i);
-    return -1;
+    const auto it = byName_.find(name);
+    return it == byName_.end() ? -1 : it->second;
 }
 
 void TSurfEngine::AddSurface(SurfaceRecord&& record) {
+    byName_.emplace(record.Name, static_cast<int>(surfaces_.size())); // a first one stays found
     surfaces_.push_back(std::move(record));
 }
 
 void TSurfEngine::DeleteSurface(const std::string& name) {
     const int i = FindSurface(name);
-    if (i >= 0) surfaces_.erase(surfaces_.begin() + i);
+    if (i < 0) return;
+    surfaces_.erase(surfaces_.begin() + i);
+    byName_.clear();
+    for (int k = static_cast<int>(surfaces_.size()) - 1; k >= 0; --k)
+        byName_[surfaces_[k].Name] = k;
 }
 
 bool TSurfEngine::CreateBlankSurface(const std::string& name, int width, int height) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "archive/Rect.h"
@@ -108,5 +109,8 @@ class TSurfEngine {
     int height_ = ScreenHeight;
     int bpp_ = 32;
     std::vector<SurfaceRecord> surfaces_;
+    // Every drawing call finds its pictures by name, hundreds of times a frame: each name
+    // leads to the first surface of that name.
+    std::unordered_map<std::string, int> byName_;
     std::unique_ptr<IEffectList> effects_;
 };

@@ -107,8 +107,11 @@ TEST(UpdateEffects, LineMovesToItsTargetWithItsWave) {
     fx.Update(500);
     EXPECT_EQ(fx.list[i].X, 50);
     EXPECT_NEAR(fx.list[i].Y, -20 + 10, 1e-9);
-    fx.Update(1000); // the move is over: it stays
-    EXPECT_EQ(fx.list[i].X, 50);
+    fx.Update(1000); // the move is over: it lands on its target, however late the frame
+    EXPECT_EQ(fx.list[i].X, 100);
+    EXPECT_NEAR(fx.list[i].Y, -40, 1e-9);
+    fx.Update(1500); // and stays there
+    EXPECT_EQ(fx.list[i].X, 100);
 }
 
 TEST(UpdateEffects, RoundTurnsOnAfterItsMoveTime) {

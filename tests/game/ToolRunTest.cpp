@@ -5,6 +5,7 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "../shell/TestGameFolder.h"
 #include "../tool/ToolRunner.h"
@@ -79,6 +80,36 @@ TEST_F(ToolRun, AnEventsFilePlaysIntoTheFirstLevelAndReplaysExactly) {
     ASSERT_EQ(second.Status, 0) << second.Out << FileText(dir + "stderr.txt");
     EXPECT_EQ(second.Out, first.Out);
     EXPECT_EQ(FileText(dir + "b.png"), png);
+}
+
+// The numbers in the state's "FeedX" list.
+std::vector<int> FeedX(const std::string& state) {
+    std::vector<int> xs;
+    const size_t at = state.find("\"FeedX\": [");
+    if (at == std::string::npos) return xs;
+    std::istringstream list(state.substr(at + 10, state.find(']', at) - at - 10));
+    for (std::string x; std::getline(list, x, ',');)
+        xs.push_back(std::stoi(x));
+    return xs;
+}
+
+TEST_F(ToolRun, TheFeedStandsTheSameAtAnyFrameTime) {
+    std::ofstream(dir + "play.ev") << "300 move 290 266\n310 ldown 290 266\n320 lup 290 266\n"
+                                      "600 move 340 420\n610 ldown 340 420\n620 lup 340 420\n";
+    std::vector<std::vector<int>> feeds;
+    for (const char* ms : {"7", "33"}) {
+        const ToolResult r = RunTool("run --dir " + dir + " --seed 4 --until 15000 --frame-ms " +
+                                         ms + " --events " + dir + "play.ev",
+                                     false, dir + "stderr.txt");
+        ASSERT_EQ(r.Status, 0) << r.Out << FileText(dir + "stderr.txt");
+        feeds.push_back(FeedX(r.Out));
+    }
+    ASSERT_FALSE(feeds[0].empty());
+    ASSERT_EQ(feeds[0].size(), feeds[1].size());
+    // Pieces come in on a frame and move in whole pixels: a pixel apart at most.
+    for (size_t i = 0; i < feeds[0].size(); ++i)
+        EXPECT_NEAR(feeds[0][i], feeds[1][i], 1) << "piece " << i;
+    EXPECT_LT(feeds[0].front(), 799 - 200); // it has come a long way in
 }
 
 } // namespace

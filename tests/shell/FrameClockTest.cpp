@@ -4,19 +4,24 @@
 
 namespace {
 
-TEST(FrameScale, ShortFramesAreClampedLongFramesRoundToWholeSteps) {
-    EXPECT_DOUBLE_EQ(FrameScaleFor(0), 0.34);
-    EXPECT_DOUBLE_EQ(FrameScaleFor(10), 0.34);
-    EXPECT_DOUBLE_EQ(FrameScaleFor(16), 0.34); // 0.48
-    EXPECT_DOUBLE_EQ(FrameScaleFor(17), 0.55); // 0.51
-    EXPECT_DOUBLE_EQ(FrameScaleFor(18), 0.55);
-    EXPECT_DOUBLE_EQ(FrameScaleFor(23), 0.55); // 0.69
-    EXPECT_DOUBLE_EQ(FrameScaleFor(24), 1.0);  // 0.72
-    EXPECT_DOUBLE_EQ(FrameScaleFor(33), 1.0);
-    EXPECT_DOUBLE_EQ(FrameScaleFor(50), 2.0);  // 1.5: halves go to the even neighbour
-    EXPECT_DOUBLE_EQ(FrameScaleFor(83), 2.0);  // 2.49
-    EXPECT_DOUBLE_EQ(FrameScaleFor(150), 4.0); // 4.5
-    EXPECT_DOUBLE_EQ(FrameScaleFor(2000), 60.0);
+TEST(FrameScale, IsTheExactFrameTimeInThirtiethsOfASecondCappedAtThree) {
+    EXPECT_DOUBLE_EQ(FrameScaleFor(0), 0.0);
+    EXPECT_DOUBLE_EQ(FrameScaleFor(4), 0.12);
+    EXPECT_DOUBLE_EQ(FrameScaleFor(17), 0.51);
+    EXPECT_DOUBLE_EQ(FrameScaleFor(50), 1.5);
+    EXPECT_DOUBLE_EQ(FrameScaleFor(100), 3.0);
+    EXPECT_DOUBLE_EQ(FrameScaleFor(2000), 3.0); // a stall does not make things jump further
+
+    // From one frame's start to the next; a resume starts counting afresh.
+    TFrameClock clock;
+    clock.Start(1000);
+    clock.BeginFrame(1007);
+    EXPECT_DOUBLE_EQ(clock.FrameScale, 0.21);
+    clock.BeginFrame(1040);
+    EXPECT_DOUBLE_EQ(clock.FrameScale, 0.99);
+    clock.Resume(9000);
+    clock.BeginFrame(9010);
+    EXPECT_DOUBLE_EQ(clock.FrameScale, 0.3);
 }
 
 TEST(FrameScale, FramesPerSecondIsSampledOnceASecond) {

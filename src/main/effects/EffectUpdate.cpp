@@ -46,9 +46,12 @@ bool SparkLeftScreen(const EffectRecord& e, int surfaceHeight) {
 
 // Returns false when the effect cannot move (its spark surface is missing).
 bool Move(EffectRecord& e, int64_t now, const TSurfEngine& surfaces) {
-    if (!(now < e.MoveTime || e.MoveTime == -1 || e.MoveType == mtRound)) return true;
+    const bool moving = now < e.MoveTime || e.MoveTime == -1 || e.MoveType == mtRound;
+    // A line move that has run its time lands exactly on its target, however long the last
+    // frame before the end was.
+    if (!moving && e.MoveType != mtLine) return true;
     const double span = double(e.MoveTime - e.StartTick);
-    const double f = span > 0 ? double(now - e.StartTick) / span : 0;
+    const double f = !moving ? 1.0 : span > 0 ? double(now - e.StartTick) / span : 0;
     switch (e.MoveType) {
     case mtLine:
         e.X = RoundEven(f * e.ToX) + std::sin(f * e.WaveFreqX + e.WavePhaseX) * e.WaveAmpX;
@@ -79,7 +82,9 @@ void AdvanceFrame(EffectRecord& e, int64_t now) {
     if (e.FramesNumber <= 1) return;
     const int64_t due = e.FrameTick + e.FrameTime;
     if (due >= 0 && now < due) return;
-    e.FrameTick = now;
+    // Keep to the picture's own beat: the next picture is due a frame time after this one was,
+    // not after the frame that showed it, unless the animation has fallen a whole picture behind.
+    e.FrameTick = due >= 0 && now - due < e.FrameTime ? due : now;
     e.CurrentFrame = e.CurrentFrame >= e.FramesNumber ? 1 : e.CurrentFrame + 1;
 }
 

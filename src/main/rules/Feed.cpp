@@ -86,6 +86,8 @@ void TGame::UpdateHover() {
             SteckFishkaAt(PointerPos.X + HammerHotSpot.X, PointerPos.Y + HammerHotSpot.Y);
 }
 
+// The fraction of a pixel left over is carried to the next frame: dropping it would slow the
+// feed down the more, the shorter the frames are.
 void TGame::MoveFeed(double frameScale) {
     StepAccumulator += frameScale;
     FeedStep = static_cast<int>(StepAccumulator);
@@ -94,7 +96,7 @@ void TGame::MoveFeed(double frameScale) {
     if (DemoRecording && FeedStep > 0) host_.DemoRecord("<MoveSteck>");
     MoveBumper();
     MoveSteckPieces(FeedStep);
-    if (StepAccumulator >= 1) StepAccumulator = 0;
+    StepAccumulator -= FeedStep;
     UpdateHover();
 }
 
@@ -104,7 +106,7 @@ void TGame::MoveBumperOnly(double frameScale) {
     FeedBeltOffset += FeedStep;
     if (FeedBeltOffset > 62) FeedBeltOffset = 0;
     MoveBumper();
-    if (StepAccumulator >= 1) StepAccumulator = 0;
+    StepAccumulator -= FeedStep;
 }
 
 void TGame::StepFeed(int step) {

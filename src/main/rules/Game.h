@@ -84,7 +84,8 @@ class TGame {
     int MapScroll = 9750;
     int ScrollTarget = 9750;
     int ScrollTurn = 9750;
-    int ScrollSpeed = 0; // pixels per frame, kept within a signed byte
+    int ScrollSpeed = 0;    // pixels per 1/30-second step, kept within a signed byte
+    double ScrollSteps = 0; // 1/30-second steps of time not yet taken by the scroll
     bool LevelFinished = false;
     int Wobble = 0;
     uint32_t WobbleTime = 0;
@@ -126,7 +127,9 @@ class TGame {
     int SquareCount(int piece) const;
 
     // --- the tick and the feed (per frame) --------------------------------------------------
-    void GameTick(uint32_t now);
+    // frameScale: the last frame's length in 1/30-second steps. The map scroll moves in whole
+    // steps of 1/30 s, so it takes the same time at any frame rate.
+    void GameTick(uint32_t now, double frameScale = 1.0);
     void MoveFeed(double frameScale);
     void MoveBumperOnly(double frameScale);
     void StepFeed(int step);
@@ -203,6 +206,7 @@ class TGame {
     void MoveSteckPieces(int step);
     void UpdateHover();
     void ScrollTowardTarget();
+    void ScrollFor(double frameScale);
     void PanFinishedMap(uint32_t now);
     void LoseTest(uint32_t now);
     void FinishNow(int piece, uint32_t now);

@@ -7,11 +7,13 @@ namespace {
 constexpr int MaxScrollSpeed = 127; // the speed is a signed byte; it must never wrap
 }
 
+// The finished map pans at twice the feed's speed; only the direction is kept between frames,
+// so one long frame does not leave the pan fast for good.
 void TGame::PanFinishedMap(uint32_t now) {
     if (FeedStep > 0) {
-        if (MapScroll - 245 < Level.MapTop && ScrollSpeed < 0) ScrollSpeed = 2 * FeedStep;
-        if (Level.MapBottom < MapScroll + 240 && ScrollSpeed > 0) ScrollSpeed = -2 * FeedStep;
-        MapScroll += ScrollSpeed;
+        if (MapScroll - 245 < Level.MapTop && ScrollSpeed < 0) ScrollSpeed = 2;
+        if (Level.MapBottom < MapScroll + 240 && ScrollSpeed > 0) ScrollSpeed = -2;
+        MapScroll += (ScrollSpeed > 0 ? 2 : ScrollSpeed < 0 ? -2 : 0) * FeedStep;
     }
     host_.SetButtonPicture("BOkWFinishLevelDialog", std::sin(now / 100.0) > 0 ? 0 : 1);
 }
@@ -35,6 +37,15 @@ void TGame::ScrollTowardTarget() {
         MapScroll += ScrollSpeed;
         if (MapScroll <= ScrollTarget) ScrollTarget = ScrollTurn = MapScroll, ScrollSpeed = 0;
     }
+}
+
+// Whole 1/30-second steps of the scroll for the frame's time; the fraction waits for the next
+// frame. At rest nothing is saved up, so a new target always starts from a clean step.
+void TGame::ScrollFor(double frameScale) {
+    ScrollSteps += frameScale;
+    for (; ScrollSteps >= 1; ScrollSteps -= 1)
+        ScrollTowardTarget();
+    if (MapScroll == ScrollTarget) ScrollSteps = 0;
 }
 
 void TGame::RefreshSkillLabels(uint32_t now) {
@@ -63,7 +74,7 @@ void TGame::LoseTest(uint32_t now) {
     }
 }
 
-void TGame::GameTick(uint32_t now) {
+void TGame::GameTick(uint32_t now, double frameScale) {
     if (now > WobbleTime + 200) {
         Wobble = Wobble == 1 ? -1 : Wobble + 1;
         WobbleTime += 200;
@@ -74,7 +85,7 @@ void TGame::GameTick(uint32_t now) {
     if (LevelFinished) {
         PanFinishedMap(now);
     } else {
-        ScrollTowardTarget();
+        ScrollFor(frameScale);
         if (now >= NextFeedTime && !DemoPlaying) {
             NewFishkaInSteck();
             NextFeedTime = now + Level.FeedPeriod;

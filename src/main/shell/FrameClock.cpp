@@ -1,11 +1,9 @@
 #include "main/shell/FrameClock.h"
 
-#include <cmath>
+#include <algorithm>
 
 double FrameScaleFor(uint32_t elapsedMs) {
-    double scale = elapsedMs * 30.0 / 1000.0;
-    if (scale > 0.7) return std::nearbyint(scale); // the default rounding mode sends ties to even
-    return scale >= 0.5 ? 0.55 : 0.34;
+    return std::min(elapsedMs * 30.0 / 1000.0, 3.0);
 }
 
 void TFrameClock::Start(uint32_t now) {

@@ -86,11 +86,10 @@ void TGameRenderer::DrawToolsAndPreview(const char* target) {
                     255);
 }
 
-void TGameRenderer::RebuildBackground() {
+void TGameRenderer::RebuildBackground(uint32_t now) {
     const int state = c_.Game.GameState;
     const bool animated = layers_ && layers_->AnimatedBackground();
     c_.State.AnimatedBackground = animated;
-    const uint32_t now = 0; // still pictures do not move: time plays no part here
     if (state == gsPlaying) {
         DrawToolsAndPreview(Back);
         if (!animated) DrawPictureLayer(Back, now);

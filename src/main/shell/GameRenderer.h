@@ -39,7 +39,9 @@ class TGameRenderer {
     explicit TGameRenderer(TRenderContext context) : c_(context) {}
     void SetLevelLayers(ILevelLayers* layers) { layers_ = layers; }
 
-    void RebuildBackground();
+    // The still layers as they look at now: ghosts and arrows frozen into the background show
+    // their current opacity and phase.
+    void RebuildBackground(uint32_t now);
     // One frame into "MemorySurface"; paused stands the moving pictures still.
     void RenderFrame(uint32_t now, bool paused);
 

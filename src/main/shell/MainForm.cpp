@@ -69,7 +69,6 @@ void TMainForm::Idle() {
     Clock.SampleFps(now);
     RenderFrame();
     PresentFrame();
-    Clock.EndFrame(platform_.Clock.Now());
 }
 
 void TMainForm::FormPaint() {
@@ -79,7 +78,7 @@ void TMainForm::FormPaint() {
 }
 
 void TMainForm::GameTick(uint32_t now) {
-    if (game_.GameState == gsPlaying && !Paused) game_.GameTick(now);
+    if (game_.GameState == gsPlaying && !Paused) game_.GameTick(now, Clock.FrameScale);
 }
 
 void TMainForm::RenderFrame() {
@@ -118,6 +117,7 @@ void TMainForm::ProcessMessages() {
 void TMainForm::Resumed() {
     const uint32_t now = platform_.Clock.Now();
     InstallIdle();
+    Clock.Resume(now);
     if (layers_) layers_->RestartTimers(now);
     game_.WobbleTime = now;
     game_.ResumeSkillTimers(now);

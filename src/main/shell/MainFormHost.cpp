@@ -45,7 +45,7 @@ void TMainForm::SetPointerImage(const std::string& name) {
 
 void TMainForm::RebuildBackground() {
     if (surfaces_->FindSurface("Background") < 0) return;
-    renderer_->RebuildBackground();
+    renderer_->RebuildBackground(platform_.Clock.Now());
 }
 
 void TMainForm::ShowWindow(const std::string& name) {

@@ -124,8 +124,9 @@ void TGameRenderer::DrawGhostsInto(const char* target, uint32_t now) {
         const int y = ScreenY(f.Y);
         DrawInPlayArea(image, target, f.X, y, opacity, tint, level);
         const bool whole = y >= PlayTop && y + h - 1 <= PlayBottom;
+        // Only play draws the hint box: a hint started between levels would be used up unseen.
         if (c_.Game.HintsPending.FirstTransparentFishka && whole && still &&
-            f.Y + h > g.MapScroll - 100) {
+            f.Y + h > g.MapScroll - 100 && g.GameState == gsPlaying) {
             c_.Game.HintsPending.FirstTransparentFishka = false;
             ShowHint("LHintFirstTransparentFishka", 10000, now);
         }
@@ -157,7 +158,7 @@ void TGameRenderer::DrawLights(uint32_t now, const char* target) {
         c_.Surfaces.DrawAlpha("UpArrow", target, 570, 5, 255, std::nullopt, White,
                               Level8(20 * std::sin(now / 100.0) + 235));
     } else if (c_.Game.HintsPending.LevelTop && g.MapScroll == g.ScrollTarget &&
-               !g.Level.Lights.empty()) {
+               !g.Level.Lights.empty() && g.GameState == gsPlaying) {
         c_.Game.HintsPending.LevelTop = false;
         ShowHint("LHintLevelTop", 10000, now);
     }

@@ -2,53 +2,47 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <png.h>
 
 bool HeadlessDisplay::Open(int width, int bitsPerPixel, int height, bool fullScreen) {
     if (std::find(RefusedDepths.begin(), RefusedDepths.end(), bitsPerPixel) != RefusedDepths.end())
         return false;
-    Width = width;
-    Height = height;
     bpp_ = bitsPerPixel;
     fullScreen_ = fullScreen;
     open_ = true;
-    LastFrame.assign(static_cast<size_t>(width) * height, 0);
+    frame_ = FrameView{};
+    frame_.Width = width;
+    frame_.Height = height;
     return true;
 }
 
-namespace {
-
-uint32_t From565(uint16_t p) {
-    uint32_t r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
-    return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+void HeadlessDisplay::Close() {
+    open_ = false;
+    if (!frame_.Pixels || frame_.Pixels == kept_.data()) return;
+    std::vector<uint8_t> copy(frame_.Pixels,
+                              frame_.Pixels + static_cast<size_t>(frame_.Pitch) * frame_.Height);
+    kept_.swap(copy);
+    frame_.Pixels = kept_.data();
 }
 
-} // namespace
-
-void HeadlessDisplay::Present(const FrameView& frame) {
-    ++Presents;
-    Width = frame.Width;
-    Height = frame.Height;
-    LastFrame.resize(static_cast<size_t>(Width) * Height);
-    for (int y = 0; y < Height; ++y) {
-        const uint8_t* row = frame.Pixels + static_cast<size_t>(y) * frame.Pitch;
-        uint32_t* out = &LastFrame[static_cast<size_t>(y) * Width];
-        for (int x = 0; x < Width; ++x) {
-            if (frame.BitsPerPixel == 16) {
-                uint16_t p;
-                std::copy(row + 2 * x, row + 2 * x + 2, reinterpret_cast<uint8_t*>(&p));
-                out[x] = From565(p);
-            } else {
-                uint32_t p;
-                std::copy(row + 4 * x, row + 4 * x + 4, reinterpret_cast<uint8_t*>(&p));
-                out[x] = p & 0xFFFFFF;
-            }
-        }
+uint32_t HeadlessDisplay::Pixel(int x, int y) const {
+    if (!frame_.Pixels || x < 0 || y < 0 || x >= frame_.Width || y >= frame_.Height) return 0;
+    const uint8_t* at = frame_.Pixels + static_cast<size_t>(y) * frame_.Pitch;
+    if (frame_.BitsPerPixel == 16) {
+        uint16_t p;
+        std::memcpy(&p, at + 2 * x, 2);
+        const uint32_t r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
+        return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
     }
+    uint32_t p;
+    std::memcpy(&p, at + 4 * x, 4);
+    return p & 0xFFFFFF;
 }
 
 bool HeadlessDisplay::SavePng(const std::string& path) const {
-    if (LastFrame.empty()) return false;
+    if (!frame_.Pixels) return false;
+    const int width = frame_.Width, height = frame_.Height;
     std::string temp = path + ".tmp";
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return false;
@@ -61,12 +55,12 @@ bool HeadlessDisplay::SavePng(const std::string& path) const {
         return false;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, Width, Height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    std::vector<uint8_t> row(static_cast<size_t>(Width) * 3);
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
+    std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             uint32_t p = Pixel(x, y);
             row[3 * x] = static_cast<uint8_t>(p >> 16);
             row[3 * x + 1] = static_cast<uint8_t>(p >> 8);

@@ -19,33 +19,38 @@ class HeadlessClock : public IClock {
     uint32_t now_;
 };
 
-// Keeps the last presented frame (converted to 32 bits) and counts presents.
+// Keeps the last presented frame as it was handed over and counts presents. Pixels are
+// converted only when asked for, so a headless run costs what the game costs.
 class HeadlessDisplay : public IDisplay {
   public:
     bool Open(int width, int bitsPerPixel, int height, bool fullScreen) override;
-    void Close() override { open_ = false; }
+    // The game releases its frame after closing the display, so the frame is copied first.
+    void Close() override;
     bool IsOpen() const override { return open_; }
     bool IsFullScreen() const override { return fullScreen_; }
     int BitsPerPixel() const override { return bpp_; }
     void SetWindowPosition(int x, int y) override {
         if (!fullScreen_) WindowPosition = {x, y};
     }
-    void Present(const FrameView& frame) override;
+    // The frame stays the game's own until the next present or the display closes.
+    void Present(const FrameView& frame) override { ++Presents, frame_ = frame; }
 
     // Depths the fake refuses, to exercise the 16-bit fallback.
     std::vector<int> RefusedDepths;
     int Presents = 0;
-    int Width = 0, Height = 0;
     std::optional<std::pair<int, int>> WindowPosition; // where the game placed the window
-    // The last frame as 0x00RRGGBB pixels, row after row.
-    std::vector<uint32_t> LastFrame;
-    uint32_t Pixel(int x, int y) const { return LastFrame[static_cast<size_t>(y) * Width + x]; }
+    int Width() const { return frame_.Width; }
+    int Height() const { return frame_.Height; }
+    // A pixel of the last frame as 0x00RRGGBB; 0 before the first present.
+    uint32_t Pixel(int x, int y) const;
     bool SavePng(const std::string& path) const;
 
   private:
     bool open_ = false;
     bool fullScreen_ = false;
     int bpp_ = 32;
+    FrameView frame_;
+    std::vector<uint8_t> kept_; // the last frame's bytes once the display has closed
 };
 
 // Scripted events, a settable pointer, message boxes recorded instead of shown, settings kept

@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL.h>
 
+#include <chrono>
+
 #include "platform/Platform.h"
 
 // The game window and its presenter. The game always composes a fixed-size frame; the window
@@ -30,6 +32,10 @@ class SdlDisplay : public IDisplay {
 
   private:
     void ChooseScaling();
+    // Without vsync a present returns at once; the rest of the display's refresh interval is
+    // slept away, so no frame is drawn that the display would never show.
+    void WaitForRefresh();
+    std::chrono::steady_clock::duration RefreshInterval() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
@@ -38,4 +44,5 @@ class SdlDisplay : public IDisplay {
     bool fullScreen_ = false;
     bool integerScale_ = false;
     bool scalingKnown_ = false;
+    std::chrono::steady_clock::time_point nextFrame_{};
 };

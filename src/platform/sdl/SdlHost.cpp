@@ -74,6 +74,37 @@ void SdlHost::QueueTypedText(const char* utf8) {
     }
 }
 
+// A minimised or hidden window shows nothing, so the game rests as while inactive; it wakes
+// when the window comes back, even if the focus stays elsewhere.
+bool SdlHost::TranslateWindowEvent(Uint8 event, PlatformEvent& out) {
+    switch (event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        out.Type = EventType::Activate;
+        return true;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        out.Type = EventType::Deactivate;
+        return true;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+        if (outOfSight_) return false;
+        outOfSight_ = true;
+        out.Type = EventType::Deactivate;
+        return true;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        if (!outOfSight_) return false;
+        outOfSight_ = false;
+        out.Type = EventType::Activate;
+        return true;
+    case SDL_WINDOWEVENT_EXPOSED:
+        out.Type = EventType::Expose;
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool SdlHost::Translate(const SDL_Event& e, PlatformEvent& out) {
     out = PlatformEvent{};
     out.Shift = ShiftFromSdl();
@@ -82,15 +113,7 @@ bool SdlHost::Translate(const SDL_Event& e, PlatformEvent& out) {
         out.Type = EventType::Quit;
         return true;
     case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
-            out.Type = EventType::Activate;
-        else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
-            out.Type = EventType::Deactivate;
-        else if (e.window.event == SDL_WINDOWEVENT_EXPOSED)
-            out.Type = EventType::Expose;
-        else
-            return false;
-        return true;
+        return TranslateWindowEvent(e.window.event, out);
     case SDL_MOUSEMOTION:
         out.Type = EventType::MouseMove;
         out.X = e.motion.x;

@@ -31,12 +31,14 @@ class SdlHost : public IWindowHost {
 
   private:
     bool Translate(const SDL_Event& e, PlatformEvent& out);
+    bool TranslateWindowEvent(Uint8 event, PlatformEvent& out);
     void QueueTypedText(const char* utf8);
     std::string SettingsPath() const;
 
     SdlDisplay& display_;
     std::deque<PlatformEvent> pending_; // typed characters waiting to be delivered
     bool progressShown_ = false;
+    bool outOfSight_ = false; // minimised or hidden: the game was told it is inactive
 };
 
 // The virtual-key code of an SDL key, or 0 when the game has no use for it.
