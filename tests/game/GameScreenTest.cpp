@@ -184,10 +184,10 @@ TEST_F(GameScreen, TheFirstGhostHintWaitsForPlayWhereItCanBeSeen) {
     g.GameState = gsBetweenLevels;
     form.RebuildBackground();
     Frames(2);
-    EXPECT_TRUE(form.Render().HintFirstTransparentFishkaPending);
+    EXPECT_TRUE(g.HintsPending.FirstTransparentFishka);
     g.GameState = gsPlaying;
     Frames(1);
-    EXPECT_FALSE(form.Render().HintFirstTransparentFishkaPending);
+    EXPECT_FALSE(g.HintsPending.FirstTransparentFishka);
     EXPECT_GT(form.Render().Hint.End, clock.Now()); // shown from now on, for ten seconds
 }
 
