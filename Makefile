@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test check-asan fuzz bench clean
+.PHONY: all deps configure build run test check-asan fuzz soak bench clean
 
 all: build
 
@@ -37,6 +37,12 @@ fuzz: deps
 		-DQUORREL_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# An hour of game time with a random hand, under the sanitizers.
+soak: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	scripts/soak $(ASAN_BUILD)/quorrel 60
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
