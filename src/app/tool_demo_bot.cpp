@@ -4,13 +4,10 @@
 #include <optional>
 
 #include "app/DemoBot.h"
+#include "app/HeadlessRun.h"
 #include "interface/VexInterfaceObject.h"
-#include "main/shell/GameLoop.h"
 #include "main/shell/GameSession.h"
-#include "main/shell/MainForm.h"
 #include "platform/VirtualKeys.h"
-#include "platform/headless/HeadlessAudio.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace {
 
@@ -26,22 +23,18 @@ struct TPlan {
 
 class TBot {
   public:
-    explicit TBot(const TDemoBotOptions& o)
-        : host_(o.Dir), platform_{clock_, display_, audio_, host_},
-          form_(platform_, TMainFormOptions{o.Seed, std::nullopt}), loop_(form_, host_) {
-        form_.FormCreate(true);
-        form_.FormActivate();
+    explicit TBot(const TDemoBotOptions& o) : game_(o.Dir, TMainFormOptions{o.Seed, std::nullopt}) {
+        game_.Start();
     }
-    ~TBot() { form_.FormDestroy(); }
 
     std::vector<std::string> Lines;
-    TMainForm& Form() { return form_; }
-    TGame& Game() { return form_.Game(); }
+    TMainForm& Form() { return game_.Form; }
+    TGame& Game() { return game_.Form.Game(); }
 
     void Frames(int n) {
         for (int i = 0; i < n; ++i) {
-            loop_.RunOnce();
-            clock_.Advance(FrameMs);
+            game_.Loop.RunOnce();
+            game_.Clock.Advance(FrameMs);
             elapsed_ += FrameMs;
         }
     }
@@ -76,7 +69,7 @@ class TBot {
         Frames(1);
     }
     void ClickObject(const std::string& name) {
-        const TVexInterfaceObject* o = form_.Interface().FindInterfaceObject(name);
+        const TVexInterfaceObject* o = game_.Form.Interface().FindInterfaceObject(name);
         if (o) Click({o->OriginLeft + o->Width / 2, o->OriginTop + o->Height / 2});
     }
     uint32_t Elapsed() const { return elapsed_; }
@@ -92,24 +85,18 @@ class TBot {
         e.X = pointer_.X, e.Y = pointer_.Y;
         if (type != EventType::MouseMove)
             e.Shift = button == MouseButton::Left ? shiftstate::Left : shiftstate::Right;
-        host_.Pointer = pointer_;
-        host_.Push(e);
+        game_.Host.Pointer = pointer_;
+        game_.Host.Push(e);
     }
     void Push(EventType type, int key, unsigned shift) {
         PlatformEvent e;
         e.Type = type;
         e.Key = key;
         e.Shift = shift;
-        host_.Push(e);
+        game_.Host.Push(e);
     }
 
-    HeadlessClock clock_{100000};
-    HeadlessDisplay display_;
-    HeadlessAudio audio_;
-    HeadlessHost host_;
-    Platform platform_;
-    TMainForm form_;
-    TGameLoop loop_;
+    THeadlessRun game_;
     TPoint pointer_{400, 300};
     uint32_t elapsed_ = 0;
 };

@@ -5,18 +5,16 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/HeadlessRun.h"
 #include "app/ToolCommands.h"
 #include "app/ToolJson.h"
 #include "archive/SFunctions.h"
 #include "archive/SafeFile.h"
 #include "interface/VexForm.h"
 #include "main/shell/EventScript.h"
-#include "main/shell/GameLoop.h"
 #include "main/shell/GameSession.h"
 #include "main/shell/MainForm.h"
 #include "markup/MarkupJson.h"
-#include "platform/headless/HeadlessAudio.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace {
 
@@ -154,20 +152,15 @@ int Run(const std::vector<std::string>& args) {
     }
     if (!std::filesystem::is_directory(o.Dir)) return ToolFail("no game folder " + o.Dir);
 
-    const uint32_t start = 100000;
-    HeadlessClock clock(start);
-    HeadlessDisplay display;
-    HeadlessAudio audio;
-    HeadlessHost host(o.Dir);
-    if (!o.Language.empty()) host.UserSettings["LangStr"] = o.Language;
-    Platform platform{clock, display, audio, host};
     TMainFormOptions formOptions;
     formOptions.Seed = o.Seed;
     if (o.Bpp) formOptions.BitsPerPixel = o.Bpp;
-    TMainForm form(platform, formOptions);
-    TGameLoop loop(form, host);
-    form.FormCreate(true);
-    form.FormActivate();
+    THeadlessRun game(o.Dir, formOptions);
+    if (!o.Language.empty()) game.Host.UserSettings["LangStr"] = o.Language;
+    game.Start();
+    TMainForm& form = game.Form;
+    HeadlessHost& host = game.Host;
+    HeadlessDisplay& display = game.Display;
 
     size_t next = 0;
     int frames = 0;
@@ -184,7 +177,7 @@ int Run(const std::vector<std::string>& args) {
             host.Push(e);
         }
         const int before = display.Presents;
-        const bool goOn = loop.RunOnce();
+        const bool goOn = game.Loop.RunOnce();
         if (display.Presents > before) {
             ++frames;
             for (TShot& shot : o.Shots)
@@ -194,12 +187,12 @@ int Run(const std::vector<std::string>& args) {
                 }
         }
         if (!goOn) break;
-        clock.Advance(o.FrameMs);
+        game.Clock.Advance(o.FrameMs);
     }
     for (const std::string& message : host.Messages)
         std::cerr << "message: " << message << "\n";
     const std::string state = StateJson(form, frames, o.Windows);
-    form.FormDestroy();
+    game.Stop();
     std::cout << state << "\n";
     if (!o.StateFile.empty()) WriteFileAtomically(o.StateFile, state + "\n");
     return 0;

@@ -10,16 +10,13 @@
 #include <map>
 #include <set>
 
+#include "app/HeadlessRun.h"
 #include "app/ToolCommands.h"
 #include "archive/Random.h"
 #include "archive/SFunctions.h"
 #include "interface/VexForm.h"
 #include "interface/VexInterfaceObject.h"
-#include "main/shell/GameLoop.h"
-#include "main/shell/MainForm.h"
 #include "platform/VirtualKeys.h"
-#include "platform/headless/HeadlessAudio.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace {
 
@@ -39,20 +36,16 @@ size_t HeapInUse() {
 class TSoak {
   public:
     TSoak(const std::string& dir, uint32_t seed)
-        : host_(dir), platform_{clock_, display_, audio_, host_},
-          form_(platform_, TMainFormOptions{seed, std::nullopt}), loop_(form_, host_),
-          random_(seed ^ 0x5eed) {
-        form_.FormCreate(true);
-        form_.FormActivate();
+        : game_(dir, TMainFormOptions{seed, std::nullopt}), random_(seed ^ 0x5eed) {
+        game_.Start();
     }
-    ~TSoak() { form_.FormDestroy(); }
     std::string LastTarget; // the last object clicked, for a report
 
     // One frame, with now and then something a player does.
     bool Frame() {
         if (random_.Next(4) == 0) Act();
-        const bool goOn = loop_.RunOnce();
-        clock_.Advance(FrameMs);
+        const bool goOn = game_.Loop.RunOnce();
+        game_.Clock.Advance(FrameMs);
         ++frames_;
         Count();
         return goOn;
@@ -172,13 +165,9 @@ class TSoak {
         wasPlaying_ = playing, wasFinished_ = g.LevelFinished, wasOver_ = over;
     }
 
-    HeadlessClock clock_{100000};
-    HeadlessDisplay display_;
-    HeadlessAudio audio_;
-    HeadlessHost host_;
-    Platform platform_;
-    TMainForm form_;
-    TGameLoop loop_;
+    THeadlessRun game_;
+    TMainForm& form_ = game_.Form;
+    HeadlessHost& host_ = game_.Host;
     Random random_;
     long frames_ = 0;
     int started_ = 0, finished_ = 0, lost_ = 0;
