@@ -42,6 +42,11 @@ class TQuietFlowHost : public IFlowHost {
     void ShowError(const std::string&) override {}
 };
 
+class TQuietInputHost : public IPlayInputHost {
+    void StopDemo() override {}
+    void ToggleDemoRecording(uint32_t) override {}
+};
+
 class TQuietOptionsHost : public IOptionsHost {
     bool IsChecked(const std::string&) override { return false; }
     void SetChecked(const std::string&, bool) override {}
@@ -72,7 +77,7 @@ std::set<std::string> RegisteredHandlers() {
     TAudioEngine audio(device, settings.Volumes);
     TQuietOptionsHost optionsHost;
     TOptionsWindow options(settings, audio, optionsHost);
-    IPlayInputHost inputHost;
+    TQuietInputHost inputHost;
     TPlayInput input(game, inputHost);
     TVexMethodTable table;
     flow.RegisterHandlers(table);
@@ -80,8 +85,11 @@ std::set<std::string> RegisteredHandlers() {
     scores.RegisterHandlers(table);
     options.RegisterHandlers(table);
     input.RegisterHandlers(table, [] { return 0u; });
-    std::set<std::string> names = {"YesMouseUp", "StartMouseUp", "QuitMouseUp",
-                                   "BOkWLanguageMouseUp", "BCancelWLanguageMouseUp",
+    std::set<std::string> names = {"YesMouseUp",
+                                   "StartMouseUp",
+                                   "QuitMouseUp",
+                                   "BOkWLanguageMouseUp",
+                                   "BCancelWLanguageMouseUp",
                                    "BDemoWTitleMouseUp"};
     for (const std::string& name : table.Names())
         names.insert(name);

@@ -6,8 +6,9 @@
 
 // What the play input asks of the rest of the game beyond the rules' host: the interface
 // engine (events it shares with the board, windows, published handlers), the renderer's
-// state, the display switch, the level's timers and the demo. Every request has a
-// do-nothing default, so a host only overrides what it serves.
+// state, the display switch, the level's timers and the demo. Most requests have a
+// do-nothing default, so a host only overrides what it serves; the demo's two have none, as
+// the game relies on them.
 class IPlayInputHost {
   public:
     virtual ~IPlayInputHost() = default;
@@ -41,7 +42,7 @@ class IPlayInputHost {
     // The level's animation timers restart as after a pause (pictures, emitters).
     virtual void RestartLevelTimers(uint32_t now) { (void)now; }
     // Ends demo playback and returns to the title.
-    virtual void StopDemo() {}
+    virtual void StopDemo() = 0;
     // Starts demo recording, or stops it and writes the recording.
-    virtual void ToggleDemoRecording(uint32_t now) { (void)now; }
+    virtual void ToggleDemoRecording(uint32_t now) = 0;
 };

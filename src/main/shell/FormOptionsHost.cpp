@@ -15,7 +15,7 @@ bool TFormOptionsHost::IsChecked(const std::string& name) {
 }
 
 void TFormOptionsHost::SetChecked(const std::string& name, bool checked) {
-    if (TVexCheckBox* box = Box(form_, name)) box->SetChecked(checked);
+    form_.SetChecked(name, checked);
 }
 
 void TFormOptionsHost::SelectRadio(const std::string& name) {

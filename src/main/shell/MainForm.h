@@ -80,6 +80,8 @@ class TMainForm : public IGameHost {
     bool SwitchDisplayMode();
     // Writes "options.cfg"; a failure is logged and shown once a run, and reported as false.
     bool SaveSettings();
+    // Checks or clears the check box of that name.
+    void SetChecked(const std::string& name, bool checked);
     // The interface in the language of that code ("DEU"), kept for the next start.
     void ChooseLanguage(const std::string& code);
     const std::string& CurrentLanguage() const;
@@ -173,7 +175,6 @@ class TMainForm : public IGameHost {
     // One start-up step; a fault is logged and shown, and start-up goes on with the next.
     template <class Step> void Guard(const char* what, Step step);
     void RouteInput(const PlatformEvent& event, uint32_t now);
-    void SetChecked(const std::string& name, bool checked);
 
     TMainFormOptions options_;
     std::string programFolder_;
