@@ -3,131 +3,15 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/LevelToolOptions.h"
 #include "app/ToolCommands.h"
 #include "archive/FileFolder.h"
 #include "archive/GameError.h"
 #include "archive/SafeFile.h"
-#include "graphics/Preparation.h"
-#include "graphics/SurfEngine.h"
-#include "main/levels/LevelLoader.h"
-#include "main/levels/LevelRuntime.h"
+#include "main/levels/LevelSandbox.h"
 #include "main/levels/LevelSolver.h"
-#include "main/rules/BonusTypes.h"
-#include "main/rules/GeometryLoader.h"
 
 namespace {
-
-// Images come from the tool's own surface engine; skipped level lines go to stderr.
-class TToolHost : public IGameHost {
-  public:
-    explicit TToolHost(TSurfEngine& engine) : engine_(engine) {}
-    TPoint ImageSize(const std::string& name) override {
-        int i = engine_.FindSurface(name);
-        return i < 0 ? TPoint{} : TPoint{engine_.Record(i).Width, engine_.Record(i).Height};
-    }
-    void DebugLog(const std::string& line) override { std::cerr << "debug.log: " << line << '\n'; }
-
-  private:
-    TSurfEngine& engine_;
-};
-
-struct TOptions {
-    std::string Dir;
-    std::string File;
-    std::string Level;
-    TPlayMode Mode = pmNormal;
-    TLevelSkills Skills;
-};
-
-std::string ExeFolder() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
-}
-
-bool ParseNumber(const std::string& text, int& out) {
-    int32_t v = 0;
-    if (!TryStrToInt(text, v) || v < 0) return false;
-    out = v;
-    return true;
-}
-
-// Returns an error text, or "" when the options are good.
-std::string ParseOptions(const std::vector<std::string>& args, bool infoOptions, TOptions& o) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
-        if (a == "--dir" && hasValue) {
-            o.Dir = args[++i];
-        } else if (a == "--file" && hasValue) {
-            o.File = args[++i];
-        } else if (infoOptions && a == "--mode" && hasValue) {
-            std::string m = args[++i];
-            if (m == "normal")
-                o.Mode = pmNormal;
-            else if (m == "hard")
-                o.Mode = pmHard;
-            else if (m == "easy")
-                o.Mode = pmEasy;
-            else if (m == "nolose")
-                o.Mode = pmNoLose;
-            else
-                return "unknown mode '" + m + "' (normal, hard, easy, nolose)";
-        } else if (infoOptions && (a == "--live" || a == "--dropaccel" || a == "--luckytwig") &&
-                   hasValue) {
-            int& skill = a == "--live"        ? o.Skills.Live
-                         : a == "--dropaccel" ? o.Skills.DropAccel
-                                              : o.Skills.LuckyTwig;
-            if (!ParseNumber(args[++i], skill)) return a + " takes a whole number of 0 or more";
-        } else if (a.rfind("--", 0) == 0 || !o.Level.empty()) {
-            return "unexpected argument '" + a + "'";
-        } else {
-            o.Level = a;
-        }
-    }
-    if (o.Level.empty()) return "no level named";
-    if (o.Dir.empty()) o.Dir = ExeFolder();
-    return "";
-}
-
-// The game's tables and one level, loaded as a level start loads them.
-struct TLoadedLevel {
-    TSurfEngine Engine{32};
-    TToolHost Host{Engine};
-    std::unique_ptr<TFileFolder> Squares;
-    TGeometry Geometry;
-    std::vector<TBonusType> BonusTypes;
-    Random Rng{1};
-    TGame Game{Geometry, BonusTypes, Rng, Host};
-    TLevelObjects Objects;
-    ILevelHost LevelHost;
-    std::unique_ptr<TLevelImages> Images;
-    std::unique_ptr<TLevelRuntime> Runtime;
-
-    void Load(const TOptions& o) {
-        std::string folder = o.Dir + "/";
-        PrepareGameArchives(folder, {});
-        Squares = std::make_unique<TFileFolder>(TFileFolder::Open(folder + "temp/squares.zxc"));
-        TFileFolder gameArchive = TFileFolder::Open(folder + "temp/game.zxc");
-        LoadGeometry(Geometry, *Squares, "Squares", Host);
-        if (gameArchive.Find("BonusTypes.dat") >= 0)
-            BonusTypes = LoadBonusTypes(gameArchive, "BonusTypes.dat");
-        Images = std::make_unique<TLevelImages>(Engine, Squares.get(), Host);
-        Runtime = std::make_unique<TLevelRuntime>(Game, Objects, *Images, LevelHost);
-        Game.SetHooks(Runtime.get());
-        Game.Mode = o.Mode;
-        Game.GameState = gsPlaying;
-        TLevelLoader loader(Game, Geometry, Objects, *Images, LevelHost);
-        loader.ResetLevel(0);
-        if (!o.File.empty()) {
-            std::string text;
-            if (!ReadWholeFile(o.File, text)) throw GameError("cannot read " + o.File);
-            loader.LoadLevelText(o.Level, text, o.Skills, 0);
-        } else if (!loader.LoadLevel(*Squares, o.Level, o.Skills, 0)) {
-            throw GameError("the levels archive holds no level \"" + o.Level + "\"");
-        }
-    }
-};
 
 std::string Quote(const std::string& text) {
     std::string out = "\"";
@@ -181,8 +65,8 @@ std::string Actions(const TLevelActions& a) {
            });
 }
 
-std::string InfoJson(TLoadedLevel& l) {
-    const TGame& g = l.Game;
+std::string InfoJson(TLevelSandbox& l) {
+    const TGame& g = l.Game();
     const TLevel& L = g.Level;
     TIntArray blocked;
     for (size_t i = 0; i < L.SquareFrag.size(); ++i)
@@ -259,13 +143,12 @@ std::string InfoJson(TLoadedLevel& l) {
 }
 
 int Info(const std::vector<std::string>& args) {
-    TOptions o;
-    std::string error = ParseOptions(args, true, o);
+    TLevelToolOptions o;
+    std::string error = ParseLevelToolOptions(args, ltInfo, o);
     if (!error.empty()) return ToolFail(error);
     try {
-        TLoadedLevel level;
-        level.Load(o);
-        level.Game.FindOpenEnds();
+        TLevelSandbox level(o.Dir);
+        level.Start(o.Level);
         std::cout << InfoJson(level) << '\n';
     } catch (const std::exception& e) {
         return ToolFail(e.what());
@@ -274,14 +157,13 @@ int Info(const std::vector<std::string>& args) {
 }
 
 int Solve(const std::vector<std::string>& args) {
-    TOptions o;
-    std::string error = ParseOptions(args, false, o);
+    TLevelToolOptions o;
+    std::string error = ParseLevelToolOptions(args, ltSolve, o);
     if (!error.empty()) return ToolFail(error);
     try {
-        TLoadedLevel level;
-        level.Load(o);
-        level.Game.ClipperCount = 3;
-        TSolveResult r = SolveLevel(level.Game, level.Objects, 3);
+        TLevelSandbox level(o.Dir);
+        level.Start(o.Level);
+        TSolveResult r = SolveLevel(level.Game(), level.Objects, 3);
         std::cout << "{\"solved\":" << Bool(r.Solved) << ",\"placements\":" << r.Placements
                   << ",\"clippers\":" << r.Clippers << "}\n";
         return r.Solved ? 0 : 1;
@@ -291,20 +173,24 @@ int Solve(const std::vector<std::string>& args) {
 }
 
 int Level(const std::vector<std::string>& args) {
-    if (args.empty()) return ToolFail("usage: level info|solve ...");
+    if (args.empty()) return ToolFail("usage: level info|solve|play ...");
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "info") return Info(rest);
     if (args[0] == "solve") return Solve(rest);
+    if (args[0] == "play") return LevelPlay(rest);
     return ToolFail("unknown level command '" + args[0] + "'");
 }
 
-const ToolCommand
-    command("level",
-            "  level info [--dir GAMEDIR] [--file PATH] [--mode normal|hard|easy|nolose]\n"
-            "             [--live N] [--dropaccel N] [--luckytwig N] LEVEL\n"
-            "                                        the level as loaded, as one JSON object\n"
-            "  level solve [--dir GAMEDIR] [--file PATH] LEVEL\n"
-            "                                        search a finishing sequence; exit 1 when none",
-            Level);
+const ToolCommand command(
+    "level",
+    "  level info [--dir GAMEDIR] [--file PATH] [--mode normal|hard|easy|nolose]\n"
+    "             [--live N] [--dropaccel N] [--luckytwig N] LEVEL\n"
+    "                                        the level as loaded, as one JSON object\n"
+    "  level solve [--dir GAMEDIR] [--file PATH] LEVEL\n"
+    "                                        search a finishing sequence; exit 1 when none\n"
+    "  level play [--dir GAMEDIR] [--file PATH] [--mode normal|hard|easy|nolose]\n"
+    "             [--seeds N] [--first-seed S] [--verbose] LEVEL\n"
+    "                                        the play bot's games: win rate, times",
+    Level);
 
 } // namespace

@@ -98,11 +98,20 @@ void TLevelRuntime::CheckGhostGroups(uint32_t now) {
             if (piece >= 0 && game_.Fishkas[piece].State == fsGhost) g.Done = false;
         }
         if (!g.Done) continue;
+        TIntArray joined;
         for (int frag : g.GhostFrags) {
             int j = game_.SquareIndexOfFrag(frag);
             if (j < 0 || L.SquarePiece[j] < 0) continue; // a blocked square has no piece
             game_.Host().StartEffect("TwinkleFishka", {}, L.SquarePiece[j], -1);
+            if (!IntArrayContains(L.SquareGroup[j], joined)) joined.push_back(L.SquareGroup[j]);
+        }
+        // The whole links the ghosts belong to join the root's group, not just their squares:
+        // a piece already linked to a ghost would otherwise keep a group of its own that no
+        // later piece can close, and the level could never be finished.
+        for (size_t j = 0; j < L.SquareGroup.size(); ++j) {
+            if (!IntArrayContains(L.SquareGroup[j], joined)) continue;
             L.SquareGroup[j] = 1;
+            if (L.SquarePiece[j] >= 0) game_.Fishkas[L.SquarePiece[j]].Group = 1;
         }
         if (!game_.DemoPlaying) game_.GiveWeightedBonus(g.BonusWeights, now);
         changed = true;

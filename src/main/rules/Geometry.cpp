@@ -110,3 +110,20 @@ int TGeometry::FragForProbe(int px, int py) const {
     }
     return -1;
 }
+
+void TGeometry::BuildConnectIndex() {
+    connectsAt_.assign(Frags.size(), {});
+    indexedConnects_ = 0;
+    const int frags = static_cast<int>(Frags.size());
+    for (size_t i = 0; i < Connects.size(); ++i) {
+        const TConnect& c = Connects[i];
+        // A table naming frags it does not have keeps the plain scan, which copes with it.
+        if (c.FragA < 0 || c.FragA >= frags || c.FragB < 0 || c.FragB >= frags) {
+            connectsAt_.clear();
+            return;
+        }
+        connectsAt_[c.FragA].push_back(static_cast<int>(i));
+        if (c.FragB != c.FragA) connectsAt_[c.FragB].push_back(static_cast<int>(i));
+    }
+    indexedConnects_ = Connects.size();
+}

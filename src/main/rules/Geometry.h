@@ -95,18 +95,37 @@ class TGeometry {
     // 40 or more), or -1.
     int FragForProbe(int px, int py) const;
 
-    // Calls fn(side, otherFrag, otherSide) for every board connect with an end at frag.
+    // Calls fn(side, otherFrag, otherSide) for every board connect with an end at frag, in
+    // table order from the first board connect.
     template <class Fn> void ForEachConnectAt(int frag, Fn&& fn) const {
-        int n = static_cast<int>(Connects.size());
-        for (int i = FirstBoardConnect < 0 ? 0 : FirstBoardConnect; i < n; ++i) {
-            const TConnect& c = Connects[i];
-            if (c.FragA == frag) fn(int{c.SideA}, int{c.FragB}, int{c.SideB});
-            if (c.FragB == frag) fn(int{c.SideB}, int{c.FragA}, int{c.SideA});
+        const int first = FirstBoardConnect < 0 ? 0 : FirstBoardConnect;
+        if (ConnectIndexFits()) {
+            if (frag < 0 || frag >= static_cast<int>(connectsAt_.size())) return;
+            for (int i : connectsAt_[frag])
+                if (i >= first) Visit(Connects[i], frag, fn);
+            return;
         }
+        int n = static_cast<int>(Connects.size());
+        for (int i = first; i < n; ++i)
+            Visit(Connects[i], frag, fn);
     }
+    // Indexes the connects by frag, so the walk above does not scan the whole table; the
+    // loader calls it once the tables are read. Tables changed afterwards need it again.
+    void BuildConnectIndex();
 
     bool ValidFrag(int frag) const { return frag >= 0 && frag < static_cast<int>(Frags.size()); }
     bool ValidType(int type) const {
         return type >= 0 && type < static_cast<int>(CompFishkaTypes.size());
     }
+
+  private:
+    template <class Fn> static void Visit(const TConnect& c, int frag, Fn& fn) {
+        if (c.FragA == frag) fn(int{c.SideA}, int{c.FragB}, int{c.SideB});
+        if (c.FragB == frag) fn(int{c.SideB}, int{c.FragA}, int{c.SideA});
+    }
+    bool ConnectIndexFits() const {
+        return connectsAt_.size() == Frags.size() && indexedConnects_ == Connects.size();
+    }
+    std::vector<std::vector<int>> connectsAt_;
+    size_t indexedConnects_ = 0;
 };

@@ -92,4 +92,5 @@ void LoadGeometry(TGeometry& geometry, TFileFolder& squares, const std::string& 
     AddBuiltinFishkaTypes(geometry, host);
     geometry.FirstBoardFrag = 0;
     geometry.FirstBoardConnect = 0;
+    geometry.BuildConnectIndex();
 }

@@ -1,0 +1,350 @@
+#include "main/levels/LevelBot.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "main/levels/BotBoard.h"
+#include "platform/VirtualKeys.h"
+
+namespace {
+
+constexpr uint32_t ActionMs = 600;
+constexpr TPoint BumperDrop{700, 450};
+constexpr TPoint HammerButtonAt{662, 332};
+constexpr TPoint ClipperButtonAt{742, 332};
+constexpr double Acceptable = 0;     // a move must not make the position worse...
+constexpr double CrowdedSlack = -60; // ... unless the feed is about to jam
+constexpr size_t Crowded = 6;        // feed pieces: more, and the jam is near
+constexpr int StuckDrops = 4;        // pieces given away in a row before a piece is broken
+
+// A way to lay a piece: the type it must be turned to, the turns, and where to click.
+struct TMove {
+    int Type = -1;
+    int Turns = 0;
+    int Frag = -1;
+    TPoint Pointer;
+    double Gain = -1e18;
+};
+
+// The state a trial placement can change, so it can be taken back.
+struct TSaved {
+    TLevel Level;
+    TFishkas Fishkas;
+    TIntArray Steck;
+    int HeldPiece, LastPlaced, ClipperCount, HammerCount, MapScroll, ScrollTarget, ScrollTurn;
+    int BumperPiece, HoveredPiece, MismatchSide, HintFrag;
+    bool LevelFinished, HeldFits, CrossingFlag;
+    uint32_t Seed, HintFragUntil;
+    THintsPending Hints;
+    TLevelObjects Objects;
+};
+
+class TPlayer {
+  public:
+    TPlayer(TLevelSandbox& s) : s_(s), g_(s.Game()), board_(s.Game(), s.Objects) {}
+
+    TBotRun Play(uint32_t limitMs) {
+        TBotRun run;
+        seenTop_ = g_.MapScroll - 245;
+        uint32_t nextAction = s_.Now() + ActionMs;
+        while (s_.Elapsed() < limitMs) {
+            s_.Frame();
+            seenTop_ = std::min(seenTop_, g_.MapScroll - 245);
+            if (g_.LevelFinished || s_.Lost()) break;
+            if (s_.Now() >= nextAction && Act()) nextAction = s_.Now() + ActionMs;
+        }
+        run.Won = g_.LevelFinished;
+        run.End = g_.LevelFinished ? "won" : s_.Lost() ? "lost" : "timeout";
+        run.Ms = s_.Elapsed();
+        run.Placements = placements_;
+        run.Drops = drops_;
+        run.Hammers = hammers_;
+        run.Clippers = clippers_;
+        return run;
+    }
+
+  private:
+    TSaved Save() const {
+        return {g_.Level,        g_.Fishkas,      g_.Steck,         g_.HeldPiece,
+                g_.LastPlaced,   g_.ClipperCount, g_.HammerCount,   g_.MapScroll,
+                g_.ScrollTarget, g_.ScrollTurn,   g_.BumperPiece,   g_.HoveredPiece,
+                g_.MismatchSide, g_.HintFrag,     g_.LevelFinished, g_.HeldFits,
+                g_.CrossingFlag, g_.Rng().Seed(), g_.HintFragUntil, g_.HintsPending,
+                s_.Objects};
+    }
+    void Restore(const TSaved& v) {
+        g_.Level = v.Level;
+        g_.Fishkas = v.Fishkas;
+        g_.Steck = v.Steck;
+        g_.HeldPiece = v.HeldPiece;
+        g_.LastPlaced = v.LastPlaced;
+        g_.ClipperCount = v.ClipperCount;
+        g_.HammerCount = v.HammerCount;
+        g_.MapScroll = v.MapScroll;
+        g_.ScrollTarget = v.ScrollTarget;
+        g_.ScrollTurn = v.ScrollTurn;
+        g_.BumperPiece = v.BumperPiece;
+        g_.HoveredPiece = v.HoveredPiece;
+        g_.MismatchSide = v.MismatchSide;
+        g_.HintFrag = v.HintFrag;
+        g_.LevelFinished = v.LevelFinished;
+        g_.HeldFits = v.HeldFits;
+        g_.CrossingFlag = v.CrossingFlag;
+        g_.Rng().SetSeed(v.Seed);
+        g_.HintFragUntil = v.HintFragUntil;
+        g_.HintsPending = v.Hints;
+        s_.Objects = v.Objects;
+    }
+
+    double Value() const { return board_.Value(seenTop_, g_.ClipperCount); }
+
+    TPoint ImageSize(int type) { return s_.Host.ImageSize(g_.Geometry().TypeOf(type).ImageName); }
+
+    // Where the pointer must be for square k of the type to lie on the frag.
+    TPoint PointerFor(int type, int k, int frag) {
+        const TGeometry& geo = g_.Geometry();
+        const TPoint target = geo.FragAnchor(frag);
+        const TPoint a = geo.FragAnchor(geo.TypeOf(type).TypeSquares[k].Frag);
+        const TPoint size = ImageSize(type);
+        return {target.X - a.X + 5 + size.X / 2, target.Y - a.Y - g_.MapScroll + 245 + size.Y / 2};
+    }
+
+    // Lays the type as a trial and gives the position's value after it; nullopt when the
+    // game refuses. The game is left as found.
+    std::optional<double> Trial(int type, TPoint pointer, const TSaved& here) {
+        TFishka f;
+        f.Type = static_cast<uint8_t>(type);
+        f.State = fsHeld;
+        const TPoint size = ImageSize(type);
+        f.X = pointer.X - size.X / 2;
+        f.Y = pointer.Y - size.Y / 2;
+        g_.HeldPiece = g_.AddFishka(f);
+        std::optional<double> value;
+        if (g_.FitTest(g_.HeldPiece).Fits) {
+            g_.PlaceHeld(s_.Now());
+            if (g_.LevelFinished)
+                value = 1e9;
+            else if (g_.HeldPiece < 0)
+                value = Value();
+        }
+        Restore(here);
+        return value;
+    }
+
+    // The frags a piece may be laid over: open ends and ghosts in view.
+    std::vector<int> Anchors() const {
+        std::vector<int> frags;
+        auto add = [&](int frag) {
+            const int y = board_.ScreenY(frag);
+            if (y >= 0 && y <= 460 && std::find(frags.begin(), frags.end(), frag) == frags.end())
+                frags.push_back(frag);
+        };
+        for (const TLight& light : g_.Level.Lights)
+            add(light.Frag);
+        for (const TBotBoard::TTarget& t : board_.Targets(seenTop_))
+            if (g_.IsRequired(t.Frag)) add(t.Frag);
+        return frags;
+    }
+
+    bool Refused(int type, int frag) const {
+        return std::any_of(refused_.begin(), refused_.end(),
+                           [&](const TMove& m) { return m.Type == type && m.Frag == frag; });
+    }
+
+    // The best way to lay a piece of the type, over its turns and every anchor in view.
+    TMove BestMove(int type) {
+        const TSaved here = Save();
+        const double before = Value();
+        const std::vector<int> anchors = Anchors();
+        TMove best;
+        for (int turns = 0; turns < 4 && g_.Geometry().ValidType(type); ++turns) {
+            const TComplexFishkaType& t = g_.Geometry().TypeOf(type);
+            for (int frag : anchors)
+                for (int k = 0; k < static_cast<int>(t.TypeSquares.size()); ++k) {
+                    if (Refused(type, frag)) continue;
+                    const TPoint p = PointerFor(type, k, frag);
+                    if (p.X < 0 || p.X > 600 || p.Y < 0 || p.Y > 500) continue;
+                    const std::optional<double> v = Trial(type, p, here);
+                    if (v && *v - before > best.Gain) best = {type, turns, frag, p, *v - before};
+                }
+            const int next = g_.Geometry().FindFishkaType(t.RotatesTo);
+            if (next == type || next < 0) break;
+            type = next;
+        }
+        return best;
+    }
+
+    // --- the hand ---------------------------------------------------------------------------
+    void Press(int button, TPoint at) {
+        s_.Input().FormMouseMove(at.X, at.Y, s_.Now());
+        s_.Input().FormMouseDown(button, at.X, at.Y, s_.Now());
+        s_.Input().FormMouseUp(button, at.X, at.Y);
+    }
+    void Turn(int& turns) {
+        const TPoint at = g_.PointerPos;
+        if (turns == 3) {
+            s_.Input().FormKeyDown(vk::Shift, shiftstate::Shift, s_.Now());
+            Press(ibRight, at);
+            s_.Input().FormKeyUp(vk::Shift);
+            turns = 0;
+        } else {
+            Press(ibRight, at);
+            --turns;
+        }
+    }
+
+    bool FeedCrowded() const { return g_.Steck.size() >= Crowded; }
+    bool BumperFree() const { return g_.BumperPiece < 0 && s_.Now() > g_.BumperBlockedUntil; }
+
+    bool ActHolding() {
+        if (!plan_) {
+            const TMove m = BestMove(g_.Fishkas[g_.HeldPiece].Type);
+            const double floor = FeedCrowded() && !BumperFree() ? CrowdedSlack : Acceptable;
+            if (m.Type >= 0 && m.Gain >= floor) plan_ = m;
+        }
+        if (!plan_) {
+            if (!BumperFree()) return false;
+            Press(ibLeft, BumperDrop);
+            if (g_.HeldPiece < 0) ++drops_, ++dropsInARow_;
+            return true;
+        }
+        if (plan_->Turns > 0) {
+            Turn(plan_->Turns);
+            return true;
+        }
+        Press(ibLeft, plan_->Pointer);
+        if (g_.HeldPiece >= 0) {
+            refused_.push_back(*plan_); // the game said no: a closed link, a moving picture
+        } else {
+            ++placements_;
+            dropsInARow_ = 0;
+            refused_.clear();
+        }
+        plan_.reset();
+        return true;
+    }
+
+    // A feed piece worth taking: the best gain, or when the feed is about to jam the one to
+    // give away.
+    bool TakeFromFeed() {
+        int bestPiece = -1, worstPiece = -1;
+        double bestGain = -1e18, worstGain = 1e18;
+        std::map<int, TMove> byType;
+        for (int piece : g_.Steck) {
+            const TFishka& f = g_.Fishkas[piece];
+            const TPoint size = ImageSize(f.Type);
+            if (f.X + size.X / 2 >= 800) continue; // not on the screen yet
+            auto it = byType.find(f.Type);
+            if (it == byType.end()) it = byType.emplace(f.Type, BestMove(f.Type)).first;
+            if (it->second.Gain > bestGain) bestGain = it->second.Gain, bestPiece = piece;
+            if (it->second.Gain < worstGain) worstGain = it->second.Gain, worstPiece = piece;
+        }
+        const double floor = FeedCrowded() && !BumperFree() ? CrowdedSlack : Acceptable;
+        int piece = -1;
+        if (bestPiece >= 0 && bestGain >= floor)
+            piece = bestPiece;
+        else if (FeedCrowded() && BumperFree())
+            piece = worstPiece;
+        if (piece < 0) return false;
+        const TFishka& f = g_.Fishkas[piece];
+        const TPoint size = ImageSize(f.Type);
+        Press(ibLeft, {f.X + size.X / 2, f.Y + size.Y / 2});
+        plan_.reset();
+        refused_.clear();
+        return g_.HeldPiece >= 0;
+    }
+
+    // An open end nothing dealt can close: the clipper closes it, else the hammer breaks the
+    // piece that made it.
+    bool Repair() {
+        for (const TLight& light : g_.Level.Lights) {
+            const int y = board_.ScreenY(light.Frag);
+            if (y < 0 || y > 460 || !board_.DeadLight(light)) continue;
+            if (g_.ClipperCount > 0 && !board_.OffBoard(light.Frag) &&
+                g_.ClipPreviewType(light.Frag) >= 0) {
+                tool_ = {PointerClipper, light.Frag};
+                Press(ibLeft, ClipperButtonAt);
+                return true;
+            }
+            if (g_.HammerCount > 0) {
+                int piece = -1;
+                g_.Geometry().ForEachConnectAt(light.Frag, [&](int, int other, int) {
+                    const int i = g_.SquareIndexOfFrag(other);
+                    const int p = i >= 0 ? g_.Level.SquarePiece[i] : -1;
+                    if (p < 0) return;
+                    const TFishka& f = g_.Fishkas[p];
+                    if (f.State == fsOnBoard && !f.Root && f.InitialGroup != 1 && p > piece)
+                        piece = p;
+                });
+                if (piece >= 0) {
+                    tool_ = {PointerHammer, g_.BoardFragsOf(piece).front()};
+                    Press(ibLeft, HammerButtonAt);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    bool UseTool() {
+        const TPoint a = g_.Geometry().FragAnchor(tool_.second);
+        if (g_.PointerImage == PointerClipper) {
+            const int before = g_.ClipperCount;
+            Press(ibLeft, {a.X + 18, a.Y + 16 - g_.MapScroll + 245});
+            clippers_ += g_.ClipperCount < before;
+        } else {
+            const int before = g_.HammerCount;
+            Press(ibLeft, {a.X + 7, a.Y - g_.MapScroll + 245});
+            hammers_ += g_.HammerCount < before;
+        }
+        if (g_.PointerImage != PointerNormal) Press(ibRight, g_.PointerPos);
+        return true;
+    }
+
+    // Nothing dealt has fitted for a while: the last laid piece was a wrong turn. Breaking it
+    // opens the squares for another way round.
+    bool Unblock() {
+        if (dropsInARow_ < StuckDrops || g_.HammerCount <= 0) return false;
+        for (int p = static_cast<int>(g_.Fishkas.size()) - 1; p >= 0; --p) {
+            const TFishka& f = g_.Fishkas[p];
+            if (f.State != fsOnBoard || f.Root || f.InitialGroup == 1) continue;
+            const TIntArray frags = g_.BoardFragsOf(p);
+            if (frags.empty() || board_.ScreenY(frags.front()) < 0 ||
+                board_.ScreenY(frags.front()) > 460)
+                continue;
+            tool_ = {PointerHammer, frags.front()};
+            dropsInARow_ = 0;
+            Press(ibLeft, HammerButtonAt);
+            return true;
+        }
+        return false;
+    }
+
+    bool Act() {
+        if (g_.PointerImage != PointerNormal) return UseTool();
+        if (g_.HeldPiece >= 0) return ActHolding();
+        if (Repair() || Unblock()) return true;
+        return TakeFromFeed();
+    }
+
+    TLevelSandbox& s_;
+    TGame& g_;
+    TBotBoard board_;
+    int seenTop_ = 0;
+    std::optional<TMove> plan_;
+    std::vector<TMove> refused_;
+    std::pair<std::string, int> tool_;
+    int dropsInARow_ = 0;
+    int placements_ = 0, drops_ = 0, hammers_ = 0, clippers_ = 0;
+};
+
+} // namespace
+
+TBotRun PlayLevel(TLevelSandbox& sandbox, const TSandboxLevel& level, uint32_t limitMs) {
+    sandbox.Start(level);
+    TPlayer player(sandbox);
+    TBotRun run = player.Play(limitMs);
+    run.Seed = level.Seed;
+    return run;
+}
