@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/CodePages.h"
+#include "ChapterArt.h"
 #include "ContentArchive.h"
 #include "DataFolder.h"
 #include "FontRaster.h"
@@ -23,6 +23,7 @@
 #include "SceneryArt.h"
 #include "ShippedForm.h"
 #include "SkillArt.h"
+#include "archive/CodePages.h"
 #include "archive/SafeFile.h"
 #ifdef QUORREL_DATAGEN_AUDIO
 #include "datagen/audio/AudioContent.h"
@@ -86,6 +87,7 @@ TContentArchive BuildSquaresArchive(const std::string& data) {
     Geometry::AddTables(squares);
     AddPieceArt(squares);
     AddSceneryArt(squares);
+    AddChapterArt(squares);
     DataFolder::AddScripts(squares, data + "/aim/squares");
     DataFolder::AddFilesAsIs(squares, data + "/squares");
     squares.AddData("surfaces.dat", squares.SurfacesList());
