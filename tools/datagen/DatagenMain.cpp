@@ -16,6 +16,7 @@
 #include "FontRaster.h"
 #include "FrameArt.h"
 #include "Geometry.h"
+#include "HeroArt.h"
 #include "HudArt.h"
 #include "ListArt.h"
 #include "MenuArt.h"
@@ -88,6 +89,7 @@ TContentArchive BuildSquaresArchive(const std::string& data) {
     AddPieceArt(squares);
     AddSceneryArt(squares);
     AddChapterArt(squares);
+    AddHeroArt(squares);
     DataFolder::AddScripts(squares, data + "/aim/squares");
     DataFolder::AddFilesAsIs(squares, data + "/squares");
     squares.AddData("surfaces.dat", squares.SurfacesList());
