@@ -242,6 +242,10 @@ void Bat(cairo_t* cr) {
         cairo_line_to(cr, 26 + side * 10, 18);
         cairo_close_path(cr);
     }
+    // moonlight on the wing edges, so the bat shows against the night sky
+    SetColor(cr, {0.60, 0.70, 0.95}, 0.8);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke_preserve(cr);
     SetColor(cr, c);
     cairo_fill(cr);
     Ellipse(cr, 26, 18, 7, 5);
