@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "archive/CodePages.h"
+#include "ChapterArt.h"
 #include "ContentArchive.h"
 #include "DataFolder.h"
 #include "FontRaster.h"
 #include "FrameArt.h"
 #include "Geometry.h"
+#include "HeroArt.h"
 #include "HudArt.h"
 #include "ListArt.h"
 #include "MenuArt.h"
@@ -23,6 +24,7 @@
 #include "SceneryArt.h"
 #include "ShippedForm.h"
 #include "SkillArt.h"
+#include "archive/CodePages.h"
 #include "archive/SafeFile.h"
 #ifdef QUORREL_DATAGEN_AUDIO
 #include "datagen/audio/AudioContent.h"
@@ -86,6 +88,8 @@ TContentArchive BuildSquaresArchive(const std::string& data) {
     Geometry::AddTables(squares);
     AddPieceArt(squares);
     AddSceneryArt(squares);
+    AddChapterArt(squares);
+    AddHeroArt(squares);
     DataFolder::AddScripts(squares, data + "/aim/squares");
     DataFolder::AddFilesAsIs(squares, data + "/squares");
     squares.AddData("surfaces.dat", squares.SurfacesList());

@@ -165,45 +165,6 @@ void AddBoardPictures(TContentArchive& squares) {
     squares.AddImage("Ferns.png", "Ferns.png", c);
 }
 
-// The between-level menu shows the next level's hero: a carved medallion with its sign.
-void AddHeroes(TContentArchive& squares) {
-    for (int level = 1; level <= 3; ++level) {
-        TCanvas c(128, 128);
-        cairo_t* cr = c.Cr();
-        cairo_arc(cr, 64, 64, 60, 0, 2 * M_PI);
-        FillMaterial(cr, TMaterial::Stone, 80 + level);
-        CarveInnerRim(cr, 1.2);
-        cairo_new_path(cr);
-        cairo_arc(cr, 64, 64, 48, 0, 2 * M_PI);
-        SetColor(cr, Palette::StoneDeep, 0.8);
-        cairo_fill(cr);
-        Glow(cr, 64, 64, 46, Palette::Amber, 0.25);
-        if (level == 1) {
-            DrawLeaf(cr, 40, 88, -0.8, 58, Palette::Leaf);
-        } else if (level == 2) {
-            Landscape::Fir(cr, 64, 104, 76, Palette::Leaf.Mix(Palette::MossDark, 0.4), 3);
-            cairo_rectangle(cr, 61, 96, 6, 10);
-            SetColor(cr, Palette::Bark);
-            cairo_fill(cr);
-        } else {
-            for (int i = 0; i < 7; ++i) {
-                const double a = i * 2 * M_PI / 7;
-                cairo_arc(cr, 64 + std::cos(a) * 13, 66 + std::sin(a) * 13, 9, 0, 2 * M_PI);
-                SetColor(cr, {0.38, 0.08, 0.30});
-                cairo_fill_preserve(cr);
-                SetColor(cr, Palette::Night);
-                cairo_set_line_width(cr, 1.5);
-                cairo_stroke(cr);
-                Glow(cr, 61 + std::cos(a) * 13, 63 + std::sin(a) * 13, 4, {1, 0.8, 0.9}, 0.7);
-            }
-            DrawLeaf(cr, 64, 50, -2.2, 24, Palette::Leaf);
-            DrawLeaf(cr, 64, 50, -0.9, 24, Palette::Leaf);
-        }
-        const std::string name = "Hero" + std::to_string(level) + ".png";
-        squares.AddImage(name, name, c);
-    }
-}
-
 } // namespace
 
 void AddSceneryArt(TContentArchive& squares) {
@@ -211,5 +172,4 @@ void AddSceneryArt(TContentArchive& squares) {
     AddSkies(squares);
     AddTreeLayers(squares);
     AddBoardPictures(squares);
-    AddHeroes(squares);
 }
