@@ -165,7 +165,14 @@ int Solve(const std::vector<std::string>& args) {
         level.Start(o.Level);
         TSolveResult r = SolveLevel(level.Game(), level.Objects, 3);
         std::cout << "{\"solved\":" << Bool(r.Solved) << ",\"placements\":" << r.Placements
-                  << ",\"clippers\":" << r.Clippers << "}\n";
+                  << ",\"clippers\":" << r.Clippers << ",\"nodes\":" << r.Nodes << ",\"moves\":"
+                  << List(r.Moves,
+                          [](const TSolveResult::TMove& m) {
+                              return "{\"type\":" + std::to_string(m.Type) +
+                                     ",\"square\":" + std::to_string(m.Square) +
+                                     ",\"frag\":" + std::to_string(m.Frag) + "}";
+                          })
+                  << "}\n";
         return r.Solved ? 0 : 1;
     } catch (const std::exception& e) {
         return ToolFail(e.what());

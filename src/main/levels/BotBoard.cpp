@@ -163,7 +163,15 @@ double TBotBoard::CombinationValue() const {
     return 20.0 * best;
 }
 
-double TBotBoard::Value(int seenTop, int clippers) const {
+bool TBotBoard::SquareMayLie(int type, int k, int frag) const {
+    if (OffBoard(frag) || Occupant(frag) >= 0) return false;
+    const int mask = geo_.TypeOf(type).TypeSquares[k].Mask;
+    int must = 0, may = 0;
+    Needs(frag, must, may);
+    return (mask & must) == must && (mask & ~may) == 0;
+}
+
+double TBotBoard::Value(int seenTop, int clippers, bool withView) const {
     double v = 0;
     int rootLights = 0, clippable = clippers;
     int top = 1 << 30, bottom = -(1 << 30);
@@ -171,12 +179,12 @@ double TBotBoard::Value(int seenTop, int clippers) const {
         v -= LightCost;
         if (DeadLight(light))
             v -= !OffBoard(light.Frag) && clippable-- > 0 ? ClippableCost : DeadCost;
-        if (ScreenY(light.Frag) > ViewBottom) v -= OutOfViewCost;
+        if (withView && ScreenY(light.Frag) > ViewBottom) v -= OutOfViewCost;
         if (LightGroup(light) == 1) ++rootLights;
         const int y = geo_.FragAnchor(light.Frag).Y;
         top = std::min(top, y), bottom = std::max(bottom, y);
     }
-    if (bottom - top > SpreadAllowed) v -= bottom - top - SpreadAllowed;
+    if (withView && bottom - top > SpreadAllowed) v -= bottom - top - SpreadAllowed;
     const std::vector<TTarget> targets = Targets(seenTop);
     if (!targets.empty() && rootLights == 0) v -= StrandedCost;
     for (const TTarget& t : targets) {

@@ -12,8 +12,12 @@ class TBotBoard {
   public:
     TBotBoard(const TGame& game, const TLevelObjects& objects);
 
-    // The position's value; higher is better. seenTop: the highest map y the player has seen.
-    double Value(int seenTop, int clippers) const;
+    // The position's value; higher is better. seenTop: the highest map y the player has seen;
+    // withView: ends below the view count against it (a player; not a solver).
+    double Value(int seenTop, int clippers, bool withView = true) const;
+    // Whether square k of the type could lie on the frag as far as the frag's own neighbours
+    // tell: a quick test before the game's real one.
+    bool SquareMayLie(int type, int k, int frag) const;
     // An open end no single square of the dealt types (turned any way) can close.
     bool DeadLight(const TLight& light) const;
     // The mask a square at a free frag must have (twigs in) and may have (no wall there).

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "main/levels/BotBoard.h"
+#include "main/levels/GameSnapshot.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -25,19 +26,6 @@ struct TMove {
     int Frag = -1;
     TPoint Pointer;
     double Gain = -1e18;
-};
-
-// The state a trial placement can change, so it can be taken back.
-struct TSaved {
-    TLevel Level;
-    TFishkas Fishkas;
-    TIntArray Steck;
-    int HeldPiece, LastPlaced, ClipperCount, HammerCount, MapScroll, ScrollTarget, ScrollTurn;
-    int BumperPiece, HoveredPiece, MismatchSide, HintFrag;
-    bool LevelFinished, HeldFits, CrossingFlag;
-    uint32_t Seed, HintFragUntil;
-    THintsPending Hints;
-    TLevelObjects Objects;
 };
 
 class TPlayer {
@@ -65,37 +53,8 @@ class TPlayer {
     }
 
   private:
-    TSaved Save() const {
-        return {g_.Level,        g_.Fishkas,      g_.Steck,         g_.HeldPiece,
-                g_.LastPlaced,   g_.ClipperCount, g_.HammerCount,   g_.MapScroll,
-                g_.ScrollTarget, g_.ScrollTurn,   g_.BumperPiece,   g_.HoveredPiece,
-                g_.MismatchSide, g_.HintFrag,     g_.LevelFinished, g_.HeldFits,
-                g_.CrossingFlag, g_.Rng().Seed(), g_.HintFragUntil, g_.HintsPending,
-                s_.Objects};
-    }
-    void Restore(const TSaved& v) {
-        g_.Level = v.Level;
-        g_.Fishkas = v.Fishkas;
-        g_.Steck = v.Steck;
-        g_.HeldPiece = v.HeldPiece;
-        g_.LastPlaced = v.LastPlaced;
-        g_.ClipperCount = v.ClipperCount;
-        g_.HammerCount = v.HammerCount;
-        g_.MapScroll = v.MapScroll;
-        g_.ScrollTarget = v.ScrollTarget;
-        g_.ScrollTurn = v.ScrollTurn;
-        g_.BumperPiece = v.BumperPiece;
-        g_.HoveredPiece = v.HoveredPiece;
-        g_.MismatchSide = v.MismatchSide;
-        g_.HintFrag = v.HintFrag;
-        g_.LevelFinished = v.LevelFinished;
-        g_.HeldFits = v.HeldFits;
-        g_.CrossingFlag = v.CrossingFlag;
-        g_.Rng().SetSeed(v.Seed);
-        g_.HintFragUntil = v.HintFragUntil;
-        g_.HintsPending = v.Hints;
-        s_.Objects = v.Objects;
-    }
+    TGameSnapshot Save() const { return TGameSnapshot::Take(g_, s_.Objects); }
+    void Restore(const TGameSnapshot& v) { v.Restore(g_, s_.Objects); }
 
     double Value() const { return board_.Value(seenTop_, g_.ClipperCount); }
 
@@ -112,7 +71,7 @@ class TPlayer {
 
     // Lays the type as a trial and gives the position's value after it; nullopt when the
     // game refuses. The game is left as found.
-    std::optional<double> Trial(int type, TPoint pointer, const TSaved& here) {
+    std::optional<double> Trial(int type, TPoint pointer, const TGameSnapshot& here) {
         TFishka f;
         f.Type = static_cast<uint8_t>(type);
         f.State = fsHeld;
@@ -154,7 +113,7 @@ class TPlayer {
 
     // The best way to lay a piece of the type, over its turns and every anchor in view.
     TMove BestMove(int type) {
-        const TSaved here = Save();
+        const TGameSnapshot here = Save();
         const double before = Value();
         const std::vector<int> anchors = Anchors();
         TMove best;

@@ -1,174 +1,184 @@
 #include "main/levels/LevelSolver.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
-#include <string>
+#include <climits>
+#include <unordered_set>
+
+#include "main/levels/BotBoard.h"
+#include "main/levels/GameSnapshot.h"
 
 namespace {
 
-// The whole game state a move can change, so every move can be taken back.
-struct TSnapshot {
-    TLevel Level;
-    TFishkas Fishkas;
-    TIntArray Steck;
-    int HeldPiece, LastPlaced, ClipperCount, HammerCount, MapScroll, ScrollTarget, ScrollTurn;
-    bool LevelFinished;
-    std::string Pointer;
-    TLevelObjects Objects;
+constexpr int Branching = 3; // placements tried at a position before it is given up
+constexpr double Finished = 1e12;
+constexpr double ClipperCost = 40; // a piece that does as well is the better move
+
+struct TCandidate {
+    int Type = -1; // -1: the clipper at Frag
+    int Square = 0;
+    int Frag = -1;
+    double Value = 0;
 };
 
 class TSolver {
   public:
     TSolver(TGame& game, TLevelObjects& objects, int maxClippers, long budget)
-        : game_(game), objects_(objects), maxClippers_(maxClippers), budget_(budget) {
-        for (size_t t = 0; t < game.Level.TypeWeights.size(); ++t)
-            if (game.Level.TypeWeights[t] > 0) types_.insert(static_cast<int>(t));
-        for (int t : game.Level.TypeQueue)
-            if (game.Geometry().ValidType(t)) types_.insert(t);
-        // Fewest twig sides first: end pieces close open ends without opening new ones.
-        order_.assign(types_.begin(), types_.end());
-        std::stable_sort(order_.begin(), order_.end(),
-                         [&](int a, int b) { return Sides(a) < Sides(b); });
+        : g_(game), objects_(objects), board_(game, objects), maxClippers_(maxClippers),
+          budget_(budget) {
+        // Every type the feed deals, and every turn of it a player can make.
+        std::vector<int> dealt;
+        for (size_t t = 0; t < g_.Level.TypeWeights.size(); ++t)
+            if (g_.Level.TypeWeights[t] > 0) dealt.push_back(static_cast<int>(t));
+        dealt.insert(dealt.end(), g_.Level.TypeQueue.begin(), g_.Level.TypeQueue.end());
+        for (int type : dealt)
+            for (int turn = 0; turn < 4 && g_.Geometry().ValidType(type); ++turn) {
+                if (std::find(types_.begin(), types_.end(), type) == types_.end())
+                    types_.push_back(type);
+                type = g_.Geometry().FindFishkaType(g_.Geometry().TypeOf(type).RotatesTo);
+            }
     }
 
     TSolveResult Run() {
-        TSnapshot start = Save();
-        game_.HeldPiece = -1;
-        game_.GameState = gsPlaying;
-        bool solved = game_.FindOpenEnds();
-        // Deepening by one piece at a time finds a short sequence before a long detour.
-        for (int depth = 1; !solved && depth <= MaxDepth && nodes_ <= budget_; ++depth) {
-            seen_.clear();
-            solved = Search(0, 0, depth);
-        }
-        TSolveResult r{solved, bestPlacements_, bestClippers_, nodes_};
-        Restore(start);
+        const TGameSnapshot start = TGameSnapshot::Take(g_, objects_);
+        g_.HeldPiece = -1;
+        g_.GameState = gsPlaying;
+        TSolveResult r;
+        r.Solved = g_.FindOpenEnds() || Search(0, 0);
+        r.Placements = r.Solved ? placements_ : 0;
+        r.Clippers = r.Solved ? clippers_ : 0;
+        r.Nodes = nodes_;
+        if (r.Solved) r.Moves.assign(path_.begin(), path_.end());
+        start.Restore(g_, objects_);
         return r;
     }
 
   private:
-    TSnapshot Save() const {
-        const TGame& g = game_;
-        return {g.Level,         g.Fishkas,      g.Steck,     g.HeldPiece,    g.LastPlaced,
-                g.ClipperCount,  g.HammerCount,  g.MapScroll, g.ScrollTarget, g.ScrollTurn,
-                g.LevelFinished, g.PointerImage, objects_};
-    }
-    void Restore(const TSnapshot& s) {
-        TGame& g = game_;
-        g.Level = s.Level;
-        g.Fishkas = s.Fishkas;
-        g.Steck = s.Steck;
-        g.HeldPiece = s.HeldPiece;
-        g.LastPlaced = s.LastPlaced;
-        g.ClipperCount = s.ClipperCount;
-        g.HammerCount = s.HammerCount;
-        g.MapScroll = s.MapScroll;
-        g.ScrollTarget = s.ScrollTarget;
-        g.ScrollTurn = s.ScrollTurn;
-        g.LevelFinished = s.LevelFinished;
-        g.PointerImage = s.Pointer;
-        objects_ = s.Objects;
+    double Value() const {
+        return g_.LevelFinished ? Finished : board_.Value(INT_MIN, g_.ClipperCount, false);
     }
 
-    std::string Key() const {
-        std::string key;
-        for (size_t i = 0; i < game_.Level.SquareFrag.size(); ++i)
-            key += std::to_string(game_.Level.SquareFrag[i]) + ":" +
-                   std::to_string(game_.Level.SquareMask[i]) + ",";
-        return key;
-    }
-
-    // Lays a piece of the type with its k-th square over the frag; true when it was laid.
+    // Lays square k of the type over the frag through the placement code; true when laid.
     bool Lay(int type, int k, int frag) {
-        const TGeometry& geo = game_.Geometry();
-        const TTypeSquare& sq = geo.TypeOf(type).TypeSquares[k];
-        TPoint target = geo.FragAnchor(frag), a = geo.FragAnchor(sq.Frag);
+        const TGeometry& geo = g_.Geometry();
+        const TPoint target = geo.FragAnchor(frag);
+        const TPoint a = geo.FragAnchor(geo.TypeOf(type).TypeSquares[k].Frag);
         TFishka f;
         f.Type = static_cast<uint8_t>(type);
         f.State = fsHeld;
         f.X = target.X - a.X + 5;
-        f.Y = target.Y - a.Y - game_.MapScroll + 245;
-        game_.HeldPiece = game_.AddFishka(f);
-        game_.PlaceHeld(++now_);
-        return game_.HeldPiece < 0 || game_.LevelFinished;
+        f.Y = target.Y - a.Y - g_.MapScroll + 245;
+        g_.HeldPiece = g_.AddFishka(f);
+        g_.PlaceHeld(++now_);
+        return g_.HeldPiece < 0 || g_.LevelFinished;
     }
 
     bool Clip(int frag) {
-        if (game_.ClipperFittedType(frag) < 0) return false;
-        TPoint a = game_.Geometry().FragAnchor(frag);
-        int before = game_.ClipperCount;
-        game_.Clip({a.X + 18, a.Y + 20 - game_.MapScroll + 245 - 4}, ++now_);
-        return game_.ClipperCount < before || game_.LevelFinished;
+        if (g_.ClipPreviewType(frag) < 0) return false;
+        const TPoint a = g_.Geometry().FragAnchor(frag);
+        const int before = g_.ClipperCount;
+        g_.Clip({a.X + 18, a.Y + 20 - g_.MapScroll + 245 - 4}, ++now_);
+        return g_.ClipperCount < before || g_.LevelFinished;
     }
 
-    bool Finished() {
-        if (game_.LevelFinished) return true;
-        return game_.FindOpenEnds();
+    bool Apply(const TCandidate& c) {
+        return c.Type < 0 ? Clip(c.Frag) : Lay(c.Type, c.Square, c.Frag);
     }
 
-    int Sides(int type) const {
-        int n = 0;
-        for (const TTypeSquare& sq : game_.Geometry().TypeOf(type).TypeSquares)
-            n += game_.Geometry().TwigSideCount(sq.Mask);
-        return n;
+    std::vector<int> Anchors() const {
+        std::vector<int> frags;
+        for (const TLight& light : g_.Level.Lights)
+            if (std::find(frags.begin(), frags.end(), light.Frag) == frags.end())
+                frags.push_back(light.Frag);
+        for (const TBotBoard::TTarget& t : board_.Targets(INT_MIN))
+            if (g_.IsRequired(t.Frag) &&
+                std::find(frags.begin(), frags.end(), t.Frag) == frags.end())
+                frags.push_back(t.Frag);
+        return frags;
     }
 
-    bool Search(int placements, int clippers, int movesLeft) {
-        if (movesLeft <= 0 || ++nodes_ > budget_) return false;
-        std::string key = Key() + "|" + std::to_string(clippers);
-        auto it = seen_.find(key);
-        if (it != seen_.end() && it->second >= movesLeft) return false;
-        seen_[key] = movesLeft;
-        game_.FindOpenEnds();
-        if (game_.Level.Lights.empty()) return false;
-        // Every open end must be covered some day: try the pieces for the highest one.
-        const TLight light = game_.Level.Lights.front();
-        TSnapshot here = Save();
-        for (int type : order_) {
-            int squares = static_cast<int>(game_.Geometry().TypeOf(type).TypeSquares.size());
-            for (int k = 0; k < squares; ++k) {
-                if (Lay(type, k, light.Frag)) {
-                    if (Finished() || Search(placements + 1, clippers, movesLeft - 1)) {
-                        return Done(placements + 1, clippers);
-                    }
+    // Every placement the rules accept here, best first.
+    std::vector<TCandidate> Candidates(int clippersUsed) {
+        const TGameSnapshot here = TGameSnapshot::Take(g_, objects_);
+        std::vector<TCandidate> out;
+        const std::vector<int> anchors = Anchors();
+        for (int frag : anchors) {
+            for (int type : types_) {
+                const int squares = static_cast<int>(g_.Geometry().TypeOf(type).TypeSquares.size());
+                for (int k = 0; k < squares; ++k) {
+                    if (!board_.SquareMayLie(type, k, frag) && !g_.IsRequired(frag)) continue;
+                    if (Lay(type, k, frag)) out.push_back({type, k, frag, Value()});
+                    here.Restore(g_, objects_);
                 }
-                Restore(here);
+            }
+            if (clippersUsed < maxClippers_ && g_.ClipperCount > 0) {
+                if (Clip(frag)) out.push_back({-1, 0, frag, Value() - ClipperCost});
+                here.Restore(g_, objects_);
             }
         }
-        if (clippers < maxClippers_ && game_.ClipperCount > 0) {
-            if (Clip(light.Frag)) {
-                if (Finished() || Search(placements, clippers + 1, movesLeft - 1))
-                    return Done(placements, clippers + 1);
+        std::stable_sort(out.begin(), out.end(), [](const TCandidate& a, const TCandidate& b) {
+            return a.Value > b.Value;
+        });
+        return out;
+    }
+
+    size_t Key() const {
+        std::vector<int> cells;
+        // A ghost and the piece that brings it back have the same mask: the state tells them
+        // apart.
+        for (size_t i = 0; i < g_.Level.SquareFrag.size(); ++i) {
+            const int piece = g_.Level.SquarePiece[i];
+            const bool ghost = piece >= 0 && g_.Fishkas[piece].State == fsGhost;
+            cells.push_back((g_.Level.SquareFrag[i] * 16 + g_.Level.SquareMask[i]) * 2 + ghost);
+        }
+        cells.push_back(-1 - g_.ClipperCount);
+        std::sort(cells.begin(), cells.end());
+        size_t h = cells.size();
+        for (int c : cells)
+            h = h * 1000003u ^ static_cast<size_t>(c);
+        return h;
+    }
+
+    bool Search(int placements, int clippersUsed) {
+        if (++nodes_ > budget_) return false;
+        if (!seen_.insert(Key()).second) return false;
+        const std::vector<TCandidate> candidates = Candidates(clippersUsed);
+        const TGameSnapshot here = TGameSnapshot::Take(g_, objects_);
+        int tried = 0;
+        for (const TCandidate& c : candidates) {
+            if (tried++ >= Branching && c.Value < Finished) break;
+            const bool clip = c.Type < 0;
+            Apply(c);
+            path_.push_back({c.Type, c.Square, c.Frag});
+            const int laid = placements + (clip ? 0 : 1), clipped = clippersUsed + (clip ? 1 : 0);
+            if (g_.LevelFinished) {
+                placements_ = laid;
+                clippers_ = clipped;
+                return true;
             }
-            Restore(here);
+            if (Search(laid, clipped)) return true;
+            path_.pop_back();
+            here.Restore(g_, objects_);
+            if (nodes_ > budget_) return false;
         }
         return false;
     }
 
-    bool Done(int placements, int clippers) {
-        if (bestPlacements_ < 0) bestPlacements_ = placements, bestClippers_ = clippers;
-        return true;
-    }
-
-    TGame& game_;
+    TGame& g_;
     TLevelObjects& objects_;
+    TBotBoard board_;
     int maxClippers_;
     long budget_;
     long nodes_ = 0;
     uint32_t now_ = 1000000;
-    static constexpr int MaxDepth = 60;
-    std::set<int> types_;
-    std::vector<int> order_;
-    std::map<std::string, int> seen_; // moves that were left when a position was looked at
-    int bestPlacements_ = -1, bestClippers_ = 0;
+    std::vector<int> types_;
+    std::unordered_set<size_t> seen_;
+    std::vector<TSolveResult::TMove> path_;
+    int placements_ = 0, clippers_ = 0;
 };
 
 } // namespace
 
 TSolveResult SolveLevel(TGame& game, TLevelObjects& objects, int maxClippers, long nodeBudget) {
     TSolver solver(game, objects, maxClippers, nodeBudget);
-    TSolveResult r = solver.Run();
-    if (!r.Solved) r.Placements = 0, r.Clippers = 0;
-    return r;
+    return solver.Run();
 }
