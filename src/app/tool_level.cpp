@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/ToolCommands.h"
+#include "app/ToolLevelCheck.h"
 #include "archive/FileFolder.h"
 #include "archive/GameError.h"
 #include "archive/SafeFile.h"
@@ -291,10 +292,11 @@ int Solve(const std::vector<std::string>& args) {
 }
 
 int Level(const std::vector<std::string>& args) {
-    if (args.empty()) return ToolFail("usage: level info|solve ...");
+    if (args.empty()) return ToolFail("usage: level info|solve|check ...");
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "info") return Info(rest);
     if (args[0] == "solve") return Solve(rest);
+    if (args[0] == "check") return LevelCheckCommand(rest);
     return ToolFail("unknown level command '" + args[0] + "'");
 }
 
@@ -303,6 +305,8 @@ const ToolCommand
             "  level info [--dir GAMEDIR] [--file PATH] [--mode normal|hard|easy|nolose]\n"
             "             [--live N] [--dropaccel N] [--luckytwig N] LEVEL\n"
             "                                        the level as loaded, as one JSON object\n"
+            "  level check [--dir GAMEDIR] [--file PATH] LEVEL\n"
+            "                                        lint the level file; exit 1 on errors\n"
             "  level solve [--dir GAMEDIR] [--file PATH] LEVEL\n"
             "                                        search a finishing sequence; exit 1 when none",
             Level);
