@@ -52,10 +52,11 @@ struct TBoardCheck {
         size_t top = 0;
         for (size_t i = 1; i < Game.Fishkas.size(); ++i)
             if (Game.Fishkas[i].Y < Game.Fishkas[top].Y) top = i;
+        // The root only keeps the hammer off; the warning below tells when that matters.
         if (Game.Fishkas[top].State != fsOnBoard)
-            Out.Error(PieceLine(static_cast<int>(top)),
-                      "the loader makes this " + PieceKind(Game.Fishkas[top]) +
-                          " the root (it is the highest piece), not a starting <Fishka>");
+            Out.Warning(PieceLine(static_cast<int>(top)),
+                        "the loader makes this " + PieceKind(Game.Fishkas[top]) +
+                            " the root (it is the highest piece), not a starting <Fishka>");
         for (size_t i = 0; i < Game.Fishkas.size(); ++i) {
             const TFishka& p = Game.Fishkas[i];
             if (p.State == fsOnBoard && p.InitialGroup != 1 && !p.Root)

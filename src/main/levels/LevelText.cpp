@@ -43,10 +43,11 @@ int LevelLineOfMessage(const std::string& message) {
     const std::string mark = "\", line ";
     size_t at = message.rfind(mark);
     if (at == std::string::npos) return 0;
-    int n = 0;
-    for (size_t i = at + mark.size(); i < message.size() && isdigit((unsigned char)message[i]); ++i)
-        n = n * 10 + (message[i] - '0');
-    return n;
+    size_t from = at + mark.size(), to = from;
+    while (to < message.size() && to - from < 9 && message[to] >= '0' && message[to] <= '9')
+        ++to;
+    int32_t n = 0;
+    return TryStrToInt(message.substr(from, to - from), n) ? n : 0;
 }
 
 int TLevelLine::StrictValue(const std::string& value, const std::string& what) const {
