@@ -84,6 +84,8 @@ const char* const BadLevel[] = {
     "<Image name=\"Ferns.png\" t=\"0\"/>",
     "<Picture x=\"300\" y=\"9000\" z=\"0\" name=\"a>b\">",
     "</Picture>",
+    "<RainEffect name=\"SoftRain\"/><FireEffect name=\"Fireflies\" x=\"1\" y=\"2\" "
+    "runevery=\"100\"/>",
 };
 
 // Each finding: its line and kind, and a text it holds.
@@ -127,6 +129,7 @@ const char* const Expected[] = {
     "41: error: the map row of line 39 stands between <Image and its <Picture> (line 36)",
     "42: error: the loader reads name=\"\", the tag says \"a>b\"",
     "42: warning: the picture has no <Image>",
+    "44: error: \"name\" is read from the \"name\" of another tag on the line",
 };
 
 TEST(LevelCheckTest, AnAuthorsFileWithEveryTrapGetsEachFindingOnItsLine) {

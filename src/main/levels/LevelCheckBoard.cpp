@@ -1,5 +1,4 @@
 // The loaded board as a player meets it.
-#include <algorithm>
 #include <deque>
 
 #include "main/levels/LevelCheckParts.h"

@@ -42,18 +42,16 @@ std::vector<TTagAttr> TagAttributes(const std::string& text, size_t start) {
     return out;
 }
 
-// Where the loader found its match, said in the tag's own terms.
-std::string PlaceOf(const std::vector<TTagAttr>& attrs, size_t at, std::string& hint,
-                    const std::string& attr) {
+// Where the loader found its match, said in the terms of the tag that holds it.
+std::string PlaceOf(const std::vector<TTagAttr>& attrs, size_t at) {
     for (const TTagAttr& a : attrs) {
-        if (at > a.NameAt && at < a.NameAt + a.Name.size()) {
-            hint = "; write " + attr + " before " + a.Name;
+        if (at == a.NameAt) return "from the \"" + a.Name + "\"";
+        if (at > a.NameAt && at < a.NameAt + a.Name.size())
             return "inside the name \"" + a.Name + "\"";
-        }
         if (at >= a.ValueAt && at <= a.ValueAt + a.Value.size())
             return "inside the value of \"" + a.Name + "\"";
     }
-    return "from another tag on the line";
+    return "outside any attribute";
 }
 
 void CheckTrap(int n, const TLineRead& line, const TLineRead::TAttr& a, TLevelFindings& out) {
@@ -79,8 +77,18 @@ void CheckTrap(int n, const TLineRead& line, const TLineRead::TAttr& a, TLevelFi
     if (own && own->NameAt == a.Offset + found)
         return out.Error(n, "the loader reads " + a.Attr + "=\"" + read + "\", the tag says \"" +
                                 own->Value + "\": its cut-out of the tag ends inside the value");
-    std::string hint;
-    std::string place = PlaceOf(attrs, a.Offset + found, hint, a.Attr);
+    const size_t at = a.Offset + found, holder = text.rfind('<', at);
+    std::string place, hint;
+    if (holder == start || holder == std::string::npos) {
+        place = PlaceOf(attrs, at);
+        // A name that ends another name is found first when it comes later in the tag.
+        for (const TTagAttr& t : attrs)
+            if (at > t.NameAt && at < t.NameAt + t.Name.size())
+                hint = "; write " + a.Attr + " before " + t.Name;
+    } else {
+        place = PlaceOf(TagAttributes(text, holder), at) +
+                " of another tag on the line (one tag a line)";
+    }
     out.Error(n, "\"" + a.Attr + "\" is read " + place + ": the loader reads \"" + read +
                      "\", the tag says " + said + hint);
 }
