@@ -5,7 +5,7 @@
 #include "main/levels/LevelSandbox.h"
 
 // The options the `level` commands share: which game folder, which level and how to play it.
-enum TLevelToolKind { ltInfo, ltSolve, ltPlay };
+enum TLevelToolKind { ltInfo, ltCheck, ltSolve, ltPlay };
 
 struct TLevelToolOptions {
     std::string Dir;     // the game folder; the tool's own folder when not given

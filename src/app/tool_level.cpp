@@ -5,6 +5,7 @@
 
 #include "app/LevelToolOptions.h"
 #include "app/ToolCommands.h"
+#include "app/ToolLevelCheck.h"
 #include "archive/FileFolder.h"
 #include "archive/GameError.h"
 #include "archive/SafeFile.h"
@@ -180,9 +181,10 @@ int Solve(const std::vector<std::string>& args) {
 }
 
 int Level(const std::vector<std::string>& args) {
-    if (args.empty()) return ToolFail("usage: level info|solve|play ...");
+    if (args.empty()) return ToolFail("usage: level info|check|solve|play ...");
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "info") return Info(rest);
+    if (args[0] == "check") return LevelCheckCommand(rest);
     if (args[0] == "solve") return Solve(rest);
     if (args[0] == "play") return LevelPlay(rest);
     return ToolFail("unknown level command '" + args[0] + "'");
@@ -193,6 +195,8 @@ const ToolCommand command(
     "  level info [--dir GAMEDIR] [--file PATH] [--mode normal|hard|easy|nolose]\n"
     "             [--live N] [--dropaccel N] [--luckytwig N] LEVEL\n"
     "                                        the level as loaded, as one JSON object\n"
+    "  level check [--dir GAMEDIR] [--file PATH] LEVEL\n"
+    "                                        lint the level file; exit 1 on errors\n"
     "  level solve [--dir GAMEDIR] [--file PATH] LEVEL\n"
     "                                        search a finishing sequence; exit 1 when none\n"
     "  level play [--dir GAMEDIR] [--file PATH] [--mode normal|hard|easy|nolose]\n"

@@ -47,7 +47,7 @@ std::string ParseLevelToolOptions(const std::vector<std::string>& args, TLevelTo
             o.Dir = args[++i];
         } else if (a == "--file" && hasValue) {
             file = args[++i];
-        } else if (kind != ltSolve && a == "--mode" && hasValue) {
+        } else if ((kind == ltInfo || kind == ltPlay) && a == "--mode" && hasValue) {
             if (!ParseMode(args[++i], level.Mode))
                 return "unknown mode '" + args[i] + "' (normal, hard, easy, nolose)";
         } else if (kind == ltInfo && (a == "--live" || a == "--dropaccel" || a == "--luckytwig") &&

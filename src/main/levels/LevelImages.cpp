@@ -12,7 +12,7 @@ bool TLevelImages::Ensure(const std::string& name) {
         return true;
     }
     if (!squares_ || squares_->Find(name) < 0) {
-        host_.DebugLog("Level image not found: " + name);
+        host_.DebugLog(LevelImageNotFound + name);
         return false;
     }
     bool jpeg = name.size() >= 3 && name.compare(name.size() - 3, 3, "jpg") == 0;

@@ -8,6 +8,9 @@ class TSurfEngine;
 class TFileFolder;
 class IGameHost;
 
+// How debug.log begins the line for an image a level names but the levels archive lacks.
+inline const std::string LevelImageNotFound = "Level image not found: ";
+
 // The level's images: loaded from the levels archive the first time a level names them and
 // registered with the catalogue, so a later level start keeps them.
 class TLevelImages {

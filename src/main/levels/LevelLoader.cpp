@@ -67,7 +67,8 @@ void TLevelLoader::LoadLevelText(const std::string& fileName, const std::string&
     for (int i = 0; i < n; ++i) {
         // A one-line file is read whole at once: its bar jumps to the middle.
         Progress(s, n > 1 ? RoundEven(i * 50.0 / (n - 1)) : 50);
-        ReadLine(s, TLevelLine(s.File, i + 1, lines[i]));
+        if (observer_) observer_->LineStarts(i + 1);
+        ReadLine(s, TLevelLine(s.File, i + 1, lines[i], observer_));
     }
     Finish(s, skills);
 }

@@ -10,6 +10,7 @@
 
 class TFileFolder;
 class TLevelLine;
+class ILevelReadObserver;
 
 // The player's skills that shape a level as it loads: count plus pending value of each.
 struct TLevelSkills {
@@ -32,6 +33,8 @@ class TLevelLoader {
     // archive does not hold it. A bad strict number raises GameError.
     bool LoadLevel(TFileFolder& squares, const std::string& fileName, const TLevelSkills& skills,
                    uint32_t now);
+    // Told how every line is read (a level check); null for none.
+    void SetReadObserver(ILevelReadObserver* observer) { observer_ = observer; }
     // The same from level text in hand (a level author's file).
     void LoadLevelText(const std::string& fileName, const std::string& text,
                        const TLevelSkills& skills, uint32_t now);
@@ -73,4 +76,5 @@ class TLevelLoader {
     ILevelHost& levelHost_;
     uint32_t now_ = 0;
     TLevelSkills skills_;
+    ILevelReadObserver* observer_ = nullptr;
 };

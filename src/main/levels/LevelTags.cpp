@@ -18,7 +18,7 @@ void TLevelLoader::ReadLine(TReadState& s, const TLevelLine& line) {
 }
 
 void TLevelLoader::ReadMapLine(TReadState& s, const TLevelLine& line) {
-    if (line.Has("<Images>") && line.Has("</Images>"))
+    if (line.Has("<Images>", "</Images>"))
         for (const std::string& name : line.Cut("<Images>", "</Images>").Tokens())
             s.Map.Images.push_back(name);
     if (line.Has("<MapMovingCurve ")) {
@@ -29,7 +29,7 @@ void TLevelLoader::ReadMapLine(TReadState& s, const TLevelLine& line) {
         s.MapCurveGiven = true;
         objects_.AnimatedBackground = true;
     }
-    if (line.Has("<map>") && line.Has("</map>")) {
+    if (line.Has("<map>", "</map>")) {
         MapRow(s, line.Cut("<map>", "</map>"));
         ++s.MapRowCounter;
     }
@@ -37,31 +37,31 @@ void TLevelLoader::ReadMapLine(TReadState& s, const TLevelLine& line) {
 
 void TLevelLoader::ReadSettingLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
-    if (line.Has("<Generator") && line.Has("/>")) {
+    if (line.Has("<Generator", "/>")) {
         int period = line.Strict("period", PeriodRange);
         if (game_.Mode == pmHard) period = RoundEven(period * 0.7);
         if (game_.Mode == pmEasy) period = RoundEven(period * 1.5);
         L.FeedPeriod = period;
         game_.NextFeedTime = now_ + period;
     }
-    if (line.Has("<PlayMusic ") && line.Has("/>")) L.Music = line.Text("name");
-    if (line.Has("<RainEffect ") && line.Has("/>")) L.RainEffect = line.Text("name");
-    if (line.Has("<HidenFishkaPicture") && line.Has("/>")) {
+    if (line.Has("<PlayMusic ", "/>")) L.Music = line.Text("name");
+    if (line.Has("<RainEffect ", "/>")) L.RainEffect = line.Text("name");
+    if (line.Has("<HidenFishkaPicture", "/>")) {
         L.QuestImage = line.Text("name");
         if (!L.QuestImage.empty()) game_.Host().RegisterImage(L.QuestImage, L.QuestImage);
         L.QuestProbability = line.Real("prob");
     }
-    if (line.Has("<FishkaWithBonus") && line.Has("/>"))
+    if (line.Has("<FishkaWithBonus", "/>"))
         L.BonusProbability = line.Real("prob") + 0.02 * std::sqrt(std::max(0, skills_.LuckyTwig));
-    if (line.Has("<Level ") && line.Has("/>"))
+    if (line.Has("<Level ", "/>"))
         game_.MapScroll = game_.ScrollTarget = line.Strict("CurrentY", s.MapY);
 }
 
 void TLevelLoader::ReadPieceLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
-    if (line.Has("<Fishka ") && line.Has("/>")) PlaceLevelPiece(line.Cut("<Fishka", "/>"));
-    if (line.Has("<GhostGroup") && line.Has(">")) objects_.GhostGroups.emplace_back();
-    if (line.Has("<GhostFishka") && line.Has("/>")) PlaceGhost(s, line.Cut("<GhostFishka", "/>"));
+    if (line.Has("<Fishka ", "/>")) PlaceLevelPiece(line.Cut("<Fishka", "/>"));
+    if (line.Has("<GhostGroup", ">")) objects_.GhostGroups.emplace_back();
+    if (line.Has("<GhostFishka", "/>")) PlaceGhost(s, line.Cut("<GhostFishka", "/>"));
     if (line.Has("<FProb ")) {
         TLevelLine c = line.Cut("<FProb", ">");
         int type = geo_.FindFishkaType(c.Text("name"));
@@ -193,7 +193,7 @@ void TLevelLoader::ReadPointLine(TReadState& s, const TLevelLine& line) {
 void TLevelLoader::ReadListLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
     auto list = [&](const std::string& open, const std::string& close) {
-        return line.Has(open) && line.Has(close);
+        return line.Has(open, close);
     };
     if (list("<CombSequence>", "</CombSequence>"))
         for (int v : line.Cut("<CombSequence>", "</CombSequence>").LenientTokens()) {
