@@ -26,9 +26,9 @@ const std::vector<std::string> GameTypes = {
     "ConnectLink",       "ClosedLink",          "CombinationSound", "TwinkleFishka",
     "MakeFishkaBonused", "GiveBonusFishka",     "GiveClipper",      "GiveHammer",
     "GiveScore",         "GiveSpeedUpOtb",      "GiveTimeToNoLoose"};
-const std::vector<std::string> LevelTypes = {"SoftRain",   "LeafFall",     "Torch",
-                                             "FireEmbers", "Fireflies",    "BonusPointReached",
-                                             "BombBlast",  "PictureVanish"};
+const std::vector<std::string> LevelTypes = {
+    "SoftRain",   "LeafFall",  "Snowfall",          "DawnMotes", "Torch",
+    "FireEmbers", "Fireflies", "BonusPointReached", "BombBlast", "PictureVanish"};
 
 // The file as the content generator finds it: among the game archive's files, or (until it is
 // moved there) at the top of data/.

@@ -47,10 +47,10 @@ Chord ChordOf(const std::string& name) {
 
 class Score {
   public:
-    Score(int bars) : bars_(bars) {
+    Score(int bars, int channels) : bars_(bars) {
         const int patterns = (bars + BarsPerPattern - 1) / BarsPerPattern;
         for (int i = 0; i < patterns; ++i)
-            patterns_.emplace_back(RowsPerPattern, ChannelCount);
+            patterns_.emplace_back(RowsPerPattern, channels);
     }
     int Rows() const { return bars_ * RowsPerBar; }
     XmCell* At(int row, int channel) {
@@ -66,6 +66,14 @@ class Score {
     }
     void Off(int row, int channel) {
         if (XmCell* c = At(row, channel)) *c = XmCell{XmCell::NoteOff, 0, 0, 0, 0};
+    }
+    // Delays the note or release written at row by some ticks of that row.
+    void Delay(int row, int channel, int ticks) {
+        XmCell* c = At(row, channel);
+        if (c && ticks > 0) {
+            c->Effect = 0x0E;
+            c->Param = static_cast<uint8_t>(0xD0 | ticks);
+        }
     }
     std::vector<XmPattern> Take() { return std::move(patterns_); }
 
@@ -162,24 +170,15 @@ void WriteArpeggio(Score& score, const SongPlan& plan) {
     }
 }
 
-void WriteLine(Score& score, const std::string& line, int fromBar, int channel, uint8_t instrument,
-               int volume) {
-    std::istringstream in(line);
-    std::string token;
-    int row = fromBar * RowsPerBar;
-    while (in >> token) {
-        const size_t colon = token.find(':');
-        if (colon == std::string::npos) throw std::invalid_argument("note without length " + token);
-        const std::string name = token.substr(0, colon);
-        const int rows = std::stoi(token.substr(colon + 1));
-        if (name == "r") {
+void WriteLine(Score& score, const SongLine& line, int channel, int speed) {
+    const int start = line.FromBar * RowsPerBar;
+    for (const LineNote& n : ParseLine(line.Notes, speed)) {
+        const int row = start + n.StartTick / speed;
+        if (n.Midi < 0)
             score.Off(row, channel);
-        } else {
-            const int midi = ParseNoteName(name);
-            if (midi < 0) throw std::invalid_argument("unknown note " + name);
-            score.Note(row, channel, midi, instrument, volume);
-        }
-        row += rows;
+        else
+            score.Note(row, channel, n.Midi, line.Instrument, line.Volume);
+        score.Delay(row, channel, n.StartTick % speed);
     }
 }
 
@@ -199,13 +198,62 @@ void WriteDrums(Score& score, const std::string& rhythm, int fromBar, int bars, 
         case 'S':
             score.Note(row, channel, 60, instruments::Shaker, 24);
             break;
+        case 't':
+            score.Note(row, channel, 60, instruments::FrameDrum, 30);
+            break;
+        case 'T':
+            score.Note(row, channel, 60, instruments::FrameDrum, 44);
+            break;
         default:
             break;
         }
     }
 }
 
+// Every instrument the patterns name keeps its sample; the others are written empty, so a song
+// carries only the sounds it plays.
+std::vector<XmInstrument> InstrumentsFor(const std::vector<XmPattern>& patterns) {
+    std::vector<XmInstrument> all = instruments::All();
+    std::vector<bool> used(all.size() + 1, false);
+    for (const XmPattern& p : patterns)
+        for (const XmCell& c : p.Cells)
+            if (c.Instrument > 0 && c.Instrument < used.size()) used[c.Instrument] = true;
+    for (size_t i = 0; i < all.size(); ++i)
+        if (!used[i + 1]) all[i].Sample = XmSample{};
+    return all;
+}
+
+// "6" or "4/3" rows, in ticks.
+int LengthTicks(const std::string& length, int speed) {
+    const size_t slash = length.find('/');
+    const int rows = std::stoi(length.substr(0, slash));
+    const int parts = slash == std::string::npos ? 1 : std::stoi(length.substr(slash + 1));
+    if (rows <= 0 || parts <= 0 || rows * speed % parts != 0)
+        throw std::invalid_argument("length " + length + " is no whole number of ticks");
+    return rows * speed / parts;
+}
+
 } // namespace
+
+std::vector<LineNote> ParseLine(const std::string& notes, int speed) {
+    std::istringstream in(notes);
+    std::string token;
+    std::vector<LineNote> out;
+    int tick = 0;
+    while (in >> token) {
+        const size_t colon = token.find(':');
+        if (colon == std::string::npos) throw std::invalid_argument("note without length " + token);
+        const std::string name = token.substr(0, colon);
+        LineNote n;
+        n.Midi = name == "r" ? -1 : ParseNoteName(name);
+        if (name != "r" && n.Midi < 0) throw std::invalid_argument("unknown note " + name);
+        n.StartTick = tick;
+        n.Ticks = LengthTicks(token.substr(colon + 1), speed);
+        tick += n.Ticks;
+        out.push_back(n);
+    }
+    return out;
+}
 
 int ParseNoteName(const std::string& name) {
     static constexpr int Steps[7] = {9, 11, 0, 2, 4, 5, 7}; // A B C D E F G
@@ -248,27 +296,30 @@ bool ParseChord(const std::string& name, int& rootPitchClass, std::vector<int>& 
 
 XmModule Compose(const SongPlan& plan) {
     const int bars = static_cast<int>(plan.Chords.size());
-    Score score(bars);
+    // An even number of channels, as the oldest trackers want.
+    const int channels = (ChannelCount + static_cast<int>(plan.Voices.size()) + 1) / 2 * 2;
+    Score score(bars, channels);
     WritePads(score, plan);
     WriteBass(score, plan);
     WriteArpeggio(score, plan);
-    if (!plan.Melody.empty())
-        WriteLine(score, plan.Melody, plan.MelodyFromBar, MelodyCh, plan.MelodyInstrument,
-                  plan.MelodyVolume);
-    if (!plan.Counter.empty())
-        WriteLine(score, plan.Counter, plan.CounterFromBar, CounterCh, plan.CounterInstrument,
-                  plan.CounterVolume);
+    WriteLine(score, {plan.Melody, plan.MelodyFromBar, plan.MelodyVolume, plan.MelodyInstrument},
+              MelodyCh, plan.Speed);
+    WriteLine(score,
+              {plan.Counter, plan.CounterFromBar, plan.CounterVolume, plan.CounterInstrument},
+              CounterCh, plan.Speed);
+    for (size_t i = 0; i < plan.Voices.size(); ++i)
+        WriteLine(score, plan.Voices[i], ChannelCount + static_cast<int>(i), plan.Speed);
     WriteDrums(score, plan.DrumsA, plan.DrumsAFromBar, bars, DrumACh);
     WriteDrums(score, plan.DrumsB, plan.DrumsBFromBar, bars, DrumBCh);
 
     XmModule m;
     m.Name = plan.Title;
-    m.Channels = ChannelCount;
+    m.Channels = channels;
     m.Speed = plan.Speed;
     m.Bpm = plan.Bpm;
     m.Patterns = score.Take();
     for (size_t i = 0; i < m.Patterns.size(); ++i)
         m.Order.push_back(static_cast<uint8_t>(i));
-    m.Instruments = instruments::All();
+    m.Instruments = InstrumentsFor(m.Patterns);
     return m;
 }

@@ -207,11 +207,85 @@ XmInstrument MakeWoodBlock() {
     return OneShot("Wood block", s, Rate, 0.85);
 }
 
+// A plucked string: the bright harmonics of the pluck die within the attack, leaving a mellow
+// tone that the envelope lets ring for a moment, like a drop falling into still water.
+double PluckStrike(double t) {
+    constexpr double period = 64;
+    double v = 0;
+    for (int h = 2; h <= 9; ++h)
+        v += std::exp(-t * h / 500.0) * std::sin(2 * Pi * h * t / period + 0.7 * h) / h;
+    return 0.9 * v;
+}
+
+XmInstrument MakePluck() {
+    XmInstrument ins;
+    ins.Name = "Reed pluck";
+    ins.Sample = LoopedSample("pluck", 64, 2048, 4, {{1, 1.0}, {2, 0.3}, {3, 0.1}}, PluckStrike);
+    ins.VolumeEnvelope = {{0, 64}, {2, 42}, {6, 24}, {14, 11}, {28, 4}, {44, 0}};
+    return ins;
+}
+
+// A glass bell: inharmonic partials ring out over the attack above a pure, long tail.
+double BellStrike(double t) {
+    constexpr double period = 64;
+    return 0.45 * std::exp(-t / 1500.0) * std::sin(2 * Pi * 2.4 * t / period + 0.5) +
+           0.3 * std::exp(-t / 900.0) * std::sin(2 * Pi * 4.1 * t / period + 1.7) +
+           0.15 * std::exp(-t / 500.0) * std::sin(2 * Pi * 5.9 * t / period + 2.9);
+}
+
+XmInstrument MakeBell() {
+    XmInstrument ins;
+    ins.Name = "Glass bell";
+    ins.Sample = LoopedSample("bell", 64, 6144, 4, {{1, 1.0}, {2, 0.12}, {3, 0.18}}, BellStrike);
+    ins.VolumeEnvelope = {{0, 64}, {8, 44}, {40, 26}, {100, 12}, {180, 4}, {260, 0}};
+    return ins;
+}
+
+XmInstrument MakeDrone() {
+    // A reedy low tone of many harmonics, two voices a hair apart beating slowly over the
+    // loop (64 and 65 periods), so a held note breathes instead of standing still.
+    constexpr int Period = 64, Periods = 64;
+    const std::vector<Partial> tone = {{1, 1.0},  {2, 0.75}, {3, 0.5},  {4, 0.3},
+                                       {5, 0.22}, {6, 0.12}, {7, 0.08}, {9, 0.04}};
+    const int loop = Period * Periods;
+    Signal s(static_cast<size_t>(loop));
+    for (int i = 0; i < loop; ++i) {
+        double v = 0;
+        for (const Partial& p : tone) {
+            const double k = p.Harmonic;
+            v += p.Amplitude * std::sin(2 * Pi * k * Periods * i / loop);
+            v += 0.8 * p.Amplitude * std::sin(2 * Pi * k * (Periods + 1) * i / loop + 0.9 * k);
+        }
+        s[static_cast<size_t>(i)] = static_cast<float>(v);
+    }
+    XmInstrument ins;
+    ins.Name = "Marsh drone";
+    ins.Sample.Name = "drone";
+    ins.Sample.Data = Quantise(s, 0.9);
+    ins.Sample.LoopStart = 0;
+    ins.Sample.LoopLength = static_cast<uint32_t>(loop);
+    TuneTo(ins.Sample, MiddleC * Period);
+    ins.VolumeEnvelope = {{0, 0}, {40, 40}, {90, 56}, {120, 0}};
+    ins.SustainPoint = 2;
+    ins.Fadeout = 250;
+    return ins;
+}
+
+XmInstrument MakeFrameDrum() {
+    constexpr int Rate = 11025;
+    Signal s = Silence(0.32, Rate);
+    AddGlide(s, Rate, 0.0, 0.32, 150, 96, 1.0, 0.11);
+    AddMode(s, Rate, 0.0, 231, 0.25, 0.05);
+    AddNoiseBurst(s, Rate, 0.0, 0.02, 700, 0.8, 0.35, 1501);
+    Finish(s, Rate, 1.0);
+    return OneShot("Frame drum", s, Rate, 0.9);
+}
+
 } // namespace
 
 std::vector<XmInstrument> All() {
-    return {MakePad(),   MakeMallet(), MakeChime(),  MakeBass(),
-            MakeFlute(), MakeKick(),   MakeShaker(), MakeWoodBlock()};
+    return {MakePad(),    MakeMallet(),    MakeChime(), MakeBass(), MakeFlute(), MakeKick(),
+            MakeShaker(), MakeWoodBlock(), MakePluck(), MakeBell(), MakeDrone(), MakeFrameDrum()};
 }
 
 } // namespace instruments

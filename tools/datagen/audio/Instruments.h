@@ -14,7 +14,11 @@ enum Index : uint8_t { // 1-based, as pattern cells name them
     Kick,
     Shaker,
     WoodBlock,
-    Count = WoodBlock,
+    Pluck,
+    Bell,
+    Drone,
+    FrameDrum,
+    Count = FrameDrum,
 };
 
 // All of them, in Index order.

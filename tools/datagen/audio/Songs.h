@@ -9,5 +9,6 @@ struct Song {
     SongPlan Plan;
 };
 
-// The game's music: the menus' theme, the level-finished tune and one piece per level.
+// The game's music: the menus' theme, the level-finished tune, one piece per chapter and the
+// first levels' own pieces.
 std::vector<Song> GameSongs();

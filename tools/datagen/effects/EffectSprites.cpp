@@ -137,6 +137,26 @@ void RainDrop(cairo_t* cr, int, double x, double y) {
     cairo_pattern_destroy(g);
 }
 
+// A snowflake seen from far off: a soft round of white with a faint six-armed sparkle.
+void Snowflake(cairo_t* cr, int, double x, double y) {
+    FxGlow(cr, x, y, 4.5, Frost, 0.55);
+    for (int k = 0; k < 3; ++k)
+        FxGlint(cr, x, y, 4.2, 1.0, k * M_PI / 3 + M_PI / 2, Snow, 0.55);
+    FxGlow(cr, x, y, 2.4, Snow, 1.0);
+}
+
+// A distant flake: only a soft dot.
+void SnowDust(cairo_t* cr, int, double x, double y) {
+    FxGlow(cr, x, y, 2.5, Snow, 0.9);
+}
+
+// A warm speck of dawn light: a golden glow with a bright heart.
+void DawnMote(cairo_t* cr, int, double x, double y) {
+    FxGlow(cr, x, y, 3.5, Amber, 0.9);
+    FxGlow(cr, x, y, 2.4, Gold, 0.8);
+    FxGlow(cr, x, y, 1.5, WarmWhite, 1.0);
+}
+
 void EmberDot(cairo_t* cr, int, double x, double y) {
     FxGlow(cr, x, y, 5, Ember, 0.9);
     FxGlow(cr, x, y, 2, Gold, 1.0);
@@ -203,6 +223,9 @@ std::vector<EffectSprite> MakeEffectSprites() {
         Make("fx_chip.png", 14, 14, 4, Chip),
         Make("fx_dust.png", 32, 32, 4, DustPuff),
         Make("fx_raindrop.png", 5, 20, 1, RainDrop),
+        Make("fx_snowflake.png", 9, 9, 1, Snowflake),
+        Make("fx_snowdust.png", 5, 5, 1, SnowDust),
+        Make("fx_dawnmote.png", 7, 7, 1, DawnMote),
         Make("fx_ember.png", 10, 10, 1, EmberDot),
         Make("fx_flame.png", 24, 32, 4, Flame),
         Make("fx_leaf.png", 16, 16, 4, Leaf),

@@ -44,6 +44,8 @@ inline constexpr TFxColour BarkLight{0.74, 0.53, 0.29};
 inline constexpr TFxColour Stone{0.62, 0.60, 0.54};
 inline constexpr TFxColour Dust{0.72, 0.64, 0.50};
 inline constexpr TFxColour Rain{0.78, 0.85, 0.92};
+inline constexpr TFxColour Snow{0.96, 0.98, 1.00};
+inline constexpr TFxColour Frost{0.80, 0.88, 1.00};
 } // namespace FxPalette
 
 // A round glow: colour at alpha in the centre, fading to nothing at radius.
