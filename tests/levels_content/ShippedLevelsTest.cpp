@@ -104,7 +104,9 @@ TEST(ShippedLevelsTest, AnAuthorsLevelFileThatCannotBeFinishedIsReported) {
         << info.Out;
     TRun solve = RunTool("level solve " + args);
     EXPECT_EQ(solve.Status, 1);
-    EXPECT_EQ(solve.Out, "{\"solved\":false,\"placements\":0,\"clippers\":0}\n");
+    EXPECT_TRUE(Has(solve.Out, "{\"solved\":false,\"placements\":0,\"clippers\":0,\"nodes\":"))
+        << solve.Out;
+    EXPECT_TRUE(Has(solve.Out, "\"moves\":[]}")) << solve.Out;
 }
 
 TEST(ShippedLevelsTest, AnUnknownLevelIsAnError) {
