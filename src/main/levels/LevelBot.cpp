@@ -14,7 +14,7 @@ constexpr uint32_t ActionMs = 600;
 constexpr TPoint BumperDrop{700, 450};
 constexpr TPoint HammerButtonAt{662, 332};
 constexpr TPoint ClipperButtonAt{742, 332};
-constexpr double Acceptable = 0;     // a move must not make the position worse...
+constexpr double Acceptable = 1;     // a move must not make the position worse...
 constexpr double CrowdedSlack = -60; // ... unless the feed is about to jam
 constexpr size_t Crowded = 6;        // feed pieces: more, and the jam is near
 constexpr int StuckDrops = 4;        // pieces given away in a row before a piece is broken

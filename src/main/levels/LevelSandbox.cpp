@@ -60,8 +60,7 @@ void TLevelSandbox::Start(const TSandboxLevel& level) {
         throw GameError("the levels archive holds no level \"" + level.Name + "\"");
     }
     Game.GameState = gsPlaying;
-    int highest = -1;
-    Game.FindOpenEnds(&highest);
+    Game.PlaceMap();
 }
 
 void TLevelSandbox::Frame() {

@@ -50,13 +50,6 @@ bool TGameFlow::LoadCurrentLevel(uint32_t now, const std::string& fileName) {
 }
 
 // The map comes into view from 1000 pixels off and stops at the highest open end.
-void TGameFlow::PlaceMap() {
-    game_.MapScroll = game_.Level.MapBottom - 1000;
-    int highest = -1;
-    game_.FindOpenEnds(&highest);
-    game_.UpdateScrollTarget(highest);
-}
-
 void TGameFlow::ShowCombinationCount() {
     const TLevel& L = game_.Level;
     int total = static_cast<int>(L.CombSequence.size());
@@ -98,7 +91,7 @@ void TGameFlow::BPlayWStartDialogMouseUp(uint32_t now) {
         return;
     }
     RefreshGameLabels();
-    PlaceMap();
+    game_.PlaceMap();
     ShowCombinationCount();
     StartPlaying(now);
 }
@@ -135,7 +128,7 @@ void TGameFlow::BNextLevelWBetweenLevelMenuMouseUp(uint32_t now) {
     v.SkillLuck += v.PlusLuck;
     game_.LevelFinished = false;
     RefreshGameLabels();
-    PlaceMap();
+    game_.PlaceMap();
     ShowCombinationCount();
     StartPlaying(now);
     widgets_.ChangeModal("WGame");

@@ -76,7 +76,6 @@ class TGameFlow {
     };
     void StartingKit(const TStartingKit& kit);
     bool LoadCurrentLevel(uint32_t now, const std::string& fileName);
-    void PlaceMap();
     void ShowCombinationCount();
     void StartPlaying(uint32_t now);
     void SpendUnspentExperience();

@@ -165,6 +165,8 @@ class TGame {
     // Removes the occupancy entry of this piece on this frag (the piece stays).
     void RemoveSquare(int frag, int piece);
     void UpdateScrollTarget(int highestFrag);
+    // A level starts: the map stands above its bottom and pans down to the lowest open end.
+    void PlaceMap();
 
     // --- hit tests and fitting ---------------------------------------------------------------
     int FishkaAt(int x, int y);

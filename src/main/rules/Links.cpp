@@ -203,3 +203,10 @@ void TGame::UpdateScrollTarget(int highestFrag) {
     ScrollTarget = target;
     ScrollTurn = (ScrollTarget + MapScroll) / 2;
 }
+
+void TGame::PlaceMap() {
+    MapScroll = Level.MapBottom - 1000;
+    int highest = -1;
+    FindOpenEnds(&highest);
+    UpdateScrollTarget(highest);
+}
