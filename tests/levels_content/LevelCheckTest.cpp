@@ -7,18 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "levels_content/ShippedLevelList.h"
 #include "tool/ToolRunner.h"
 
 namespace {
-
-std::vector<std::string> Levels() {
-    std::ifstream list(std::string(QUORREL_SOURCE_DIR) + "/data/squares/levels.dat");
-    std::vector<std::string> levels;
-    std::string line, name;
-    while (std::getline(list, line))
-        if (std::istringstream(line) >> name) levels.push_back(name);
-    return levels;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> out;
@@ -29,7 +21,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(LevelCheckTest, EveryShippedLevelIsClean) {
-    std::vector<std::string> levels = Levels();
+    std::vector<std::string> levels = ShippedLevelList();
     ASSERT_GE(levels.size(), 3u);
     for (const std::string& level : levels) {
         ToolResult r = RunTool("level check --dir " + std::string(QUORREL_GAME_DIR) + " " + level);

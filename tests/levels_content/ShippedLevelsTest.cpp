@@ -1,49 +1,18 @@
 // The shipped levels, loaded and solved by quorrel-tool on the built game folder.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
+
+#include "levels_content/ShippedLevelList.h"
+#include "tool/ToolRunner.h"
 
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out;
-};
-
-TRun RunTool(const std::string& args) {
-    TRun run;
-    std::string command = std::string(QUORREL_TOOL) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.Out.append(buffer.data(), n);
-    int status = pclose(pipe);
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::vector<std::string> ShippedLevels() {
-    std::ifstream list(std::string(QUORREL_SOURCE_DIR) + "/data/squares/levels.dat");
-    std::vector<std::string> levels;
-    std::string line;
-    while (std::getline(list, line)) {
-        std::istringstream words(line);
-        std::string name;
-        if (words >> name) levels.push_back(name);
-    }
-    return levels;
-}
-
 std::string Info(const std::string& level) {
-    TRun run = RunTool("level info --dir " + std::string(QUORREL_GAME_DIR) + " " + level);
+    ToolResult run = RunTool("level info --dir " + std::string(QUORREL_GAME_DIR) + " " + level);
     EXPECT_EQ(run.Status, 0) << level;
     return run.Out;
 }
@@ -53,10 +22,11 @@ bool Has(const std::string& json, const std::string& text) {
 }
 
 TEST(ShippedLevelsTest, ThereAreThreeLevelsAndEachCanBeFinished) {
-    std::vector<std::string> levels = ShippedLevels();
+    std::vector<std::string> levels = ShippedLevelList();
     ASSERT_GE(levels.size(), 3u);
     for (const std::string& level : levels) {
-        TRun run = RunTool("level solve --dir " + std::string(QUORREL_GAME_DIR) + " " + level);
+        ToolResult run =
+            RunTool("level solve --dir " + std::string(QUORREL_GAME_DIR) + " " + level);
         EXPECT_EQ(run.Status, 0) << level << ": " << run.Out;
         EXPECT_TRUE(Has(run.Out, "\"solved\":true")) << level << ": " << run.Out;
     }
@@ -64,7 +34,7 @@ TEST(ShippedLevelsTest, ThereAreThreeLevelsAndEachCanBeFinished) {
 
 TEST(ShippedLevelsTest, EachLevelSetsItsFeedMusicAndScenery) {
     int level = 0;
-    for (const std::string& name : ShippedLevels()) {
+    for (const std::string& name : ShippedLevelList()) {
         std::string json = Info(name);
         ++level;
         EXPECT_TRUE(Has(json, "\"Music\":\"Level" + std::to_string(level) + ".mo3\"")) << json;
@@ -77,7 +47,7 @@ TEST(ShippedLevelsTest, EachLevelSetsItsFeedMusicAndScenery) {
 }
 
 TEST(ShippedLevelsTest, LaterLevelsAddBlockingGhostsCombinationsAndABonusPoint) {
-    std::vector<std::string> levels = ShippedLevels();
+    std::vector<std::string> levels = ShippedLevelList();
     ASSERT_GE(levels.size(), 3u);
     std::string second = Info(levels[1]);
     EXPECT_FALSE(Has(second, "\"BlockedSquares\":[]")) << second;
@@ -98,11 +68,11 @@ TEST(ShippedLevelsTest, AnAuthorsLevelFileThatCannotBeFinishedIsReported) {
                         << "<Fishka type=\"4\" frag=\"3502\" unhammer=\"true\"/>\r\n"
                         << "<Fishka type=\"4\" frag=\"3504\"/>\r\n";
     std::string args = "--dir " + std::string(QUORREL_GAME_DIR) + " --file " + path + " Mine";
-    TRun info = RunTool("level info " + args);
+    ToolResult info = RunTool("level info " + args);
     EXPECT_EQ(info.Status, 0);
     EXPECT_TRUE(Has(info.Out, "\"Lights\":[{\"frag\":3516,\"side\":1},{\"frag\":3518,\"side\":1}]"))
         << info.Out;
-    TRun solve = RunTool("level solve " + args);
+    ToolResult solve = RunTool("level solve " + args);
     EXPECT_EQ(solve.Status, 1);
     EXPECT_TRUE(Has(solve.Out, "{\"solved\":false,\"placements\":0,\"clippers\":0,\"nodes\":"))
         << solve.Out;
@@ -110,7 +80,8 @@ TEST(ShippedLevelsTest, AnAuthorsLevelFileThatCannotBeFinishedIsReported) {
 }
 
 TEST(ShippedLevelsTest, AnUnknownLevelIsAnError) {
-    TRun run = RunTool("level info --dir " + std::string(QUORREL_GAME_DIR) + " NoSuchLevel.txt");
+    ToolResult run =
+        RunTool("level info --dir " + std::string(QUORREL_GAME_DIR) + " NoSuchLevel.txt");
     EXPECT_EQ(run.Status, 1);
     EXPECT_TRUE(run.Out.empty());
 }
