@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test check-asan fuzz soak bench clean
+.PHONY: all deps configure build run test check-asan fuzz soak bench balance clean
 
 all: build
 
@@ -43,6 +43,10 @@ soak: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 	scripts/soak $(ASAN_BUILD)/quorrel 60
+
+# The play bot over every level, mode and 20 seeds: the table levels are tuned against.
+balance: build
+	scripts/balance $(BUILD)/quorrel 20 data/balance.md
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
