@@ -14,7 +14,8 @@ constexpr double StepCost = 30;       // per free square between the network and
 constexpr double UnreachableCost = 4000;
 constexpr double StrandedCost = 1e6; // the root network closed with targets left
 constexpr int ViewBottom = 470;
-constexpr int SpreadAllowed = 360; // map pixels between the highest and lowest end
+constexpr int SpreadAllowed = 320; // map pixels between the highest and lowest end: the view
+constexpr double SpreadCost = 3;   // per pixel beyond: the ends up there wait out of sight
 
 } // namespace
 
@@ -136,6 +137,16 @@ std::vector<TBotBoard::TTarget> TBotBoard::Targets(int seenTop) const {
         const bool ghost = piece >= 0 && g_.Fishkas[piece].State == fsGhost;
         if (square < 0 || ghost) out.push_back({frag, geo_.FragAnchor(frag).Y >= seenTop});
     }
+    // Links apart from the root's (the level's own, or cut off by the hammer) must join it.
+    std::vector<int> groups;
+    for (size_t i = 0; i < g_.Level.SquareFrag.size(); ++i) {
+        const int frag = g_.Level.SquareFrag[i], group = g_.Level.SquareGroup[i];
+        if (group == 1 || g_.IsFinishFrag(frag) || g_.IsRequired(frag) || Occupant(frag) < 0 ||
+            std::find(groups.begin(), groups.end(), group) != groups.end())
+            continue;
+        groups.push_back(group);
+        out.push_back({frag, geo_.FragAnchor(frag).Y >= seenTop});
+    }
     return out;
 }
 
@@ -184,7 +195,7 @@ double TBotBoard::Value(int seenTop, int clippers, bool withView) const {
         const int y = geo_.FragAnchor(light.Frag).Y;
         top = std::min(top, y), bottom = std::max(bottom, y);
     }
-    if (withView && bottom - top > SpreadAllowed) v -= bottom - top - SpreadAllowed;
+    if (withView && bottom - top > SpreadAllowed) v -= SpreadCost * (bottom - top - SpreadAllowed);
     const std::vector<TTarget> targets = Targets(seenTop);
     if (!targets.empty() && rootLights == 0) v -= StrandedCost;
     for (const TTarget& t : targets) {

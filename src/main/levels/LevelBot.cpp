@@ -14,8 +14,9 @@ constexpr uint32_t ActionMs = 600;
 constexpr TPoint BumperDrop{700, 450};
 constexpr TPoint HammerButtonAt{662, 332};
 constexpr TPoint ClipperButtonAt{742, 332};
-constexpr double Acceptable = 1;     // a move must not make the position worse...
+constexpr double Acceptable = 1;     // a move must make the position better...
 constexpr double CrowdedSlack = -60; // ... unless the feed is about to jam
+constexpr double PatienceStep = 30;  // ... or the wait for a better piece has been long
 constexpr size_t Crowded = 6;        // feed pieces: more, and the jam is near
 constexpr int StuckDrops = 4;        // pieces given away in a row before a piece is broken
 
@@ -153,14 +154,23 @@ class TPlayer {
         }
     }
 
+    // How good a move must be: better than now, less so the longer no piece has been laid (a
+    // player settles for a piece that adds an end when no better one comes), and anything
+    // not too bad when the feed is about to jam.
+    double Floor() const {
+        const uint32_t period = std::max(1000, g_.Level.FeedPeriod);
+        const double waited = static_cast<double>(s_.Now() - lastLaid_) / period;
+        const double patient = Acceptable - PatienceStep * std::max(0.0, waited - 2);
+        return FeedCrowded() && !BumperFree() ? std::min(patient, CrowdedSlack) : patient;
+    }
+
     bool FeedCrowded() const { return g_.Steck.size() >= Crowded; }
     bool BumperFree() const { return g_.BumperPiece < 0 && s_.Now() > g_.BumperBlockedUntil; }
 
     bool ActHolding() {
         if (!plan_) {
             const TMove m = BestMove(g_.Fishkas[g_.HeldPiece].Type);
-            const double floor = FeedCrowded() && !BumperFree() ? CrowdedSlack : Acceptable;
-            if (m.Type >= 0 && m.Gain >= floor) plan_ = m;
+            if (m.Type >= 0 && m.Gain >= Floor()) plan_ = m;
         }
         if (!plan_) {
             if (!BumperFree()) return false;
@@ -177,6 +187,7 @@ class TPlayer {
             refused_.push_back(*plan_); // the game said no: a closed link, a moving picture
         } else {
             ++placements_;
+            lastLaid_ = s_.Now();
             dropsInARow_ = 0;
             refused_.clear();
         }
@@ -199,7 +210,7 @@ class TPlayer {
             if (it->second.Gain > bestGain) bestGain = it->second.Gain, bestPiece = piece;
             if (it->second.Gain < worstGain) worstGain = it->second.Gain, worstPiece = piece;
         }
-        const double floor = FeedCrowded() && !BumperFree() ? CrowdedSlack : Acceptable;
+        const double floor = Floor();
         int piece = -1;
         if (bestPiece >= 0 && bestGain >= floor)
             piece = bestPiece;
@@ -246,6 +257,12 @@ class TPlayer {
         return false;
     }
 
+    // Where the hammer pointer breaks the piece on the frag.
+    TPoint HammerPointer(int frag) const {
+        const TPoint a = g_.Geometry().FragAnchor(frag);
+        return {a.X + 7, a.Y - g_.MapScroll + 245};
+    }
+
     bool UseTool() {
         const TPoint a = g_.Geometry().FragAnchor(tool_.second);
         if (g_.PointerImage == PointerClipper) {
@@ -254,30 +271,36 @@ class TPlayer {
             clippers_ += g_.ClipperCount < before;
         } else {
             const int before = g_.HammerCount;
-            Press(ibLeft, {a.X + 7, a.Y - g_.MapScroll + 245});
+            Press(ibLeft, HammerPointer(tool_.second));
             hammers_ += g_.HammerCount < before;
         }
         if (g_.PointerImage != PointerNormal) Press(ibRight, g_.PointerPos);
         return true;
     }
 
-    // Nothing dealt has fitted for a while: the last laid piece was a wrong turn. Breaking it
-    // opens the squares for another way round.
+    // Nothing dealt has fitted for a while: a laid piece was a wrong turn. The one whose
+    // breaking leaves the best position goes, opening its squares for another way round.
     bool Unblock() {
         if (dropsInARow_ < StuckDrops || g_.HammerCount <= 0) return false;
-        for (int p = static_cast<int>(g_.Fishkas.size()) - 1; p >= 0; --p) {
+        const TGameSnapshot here = Save();
+        double best = -1e18;
+        int bestFrag = -1;
+        for (int p = 0; p < static_cast<int>(g_.Fishkas.size()); ++p) {
             const TFishka& f = g_.Fishkas[p];
             if (f.State != fsOnBoard || f.Root || f.InitialGroup == 1) continue;
             const TIntArray frags = g_.BoardFragsOf(p);
-            if (frags.empty() || board_.ScreenY(frags.front()) < 0 ||
-                board_.ScreenY(frags.front()) > 460)
-                continue;
-            tool_ = {PointerHammer, frags.front()};
-            dropsInARow_ = 0;
-            Press(ibLeft, HammerButtonAt);
-            return true;
+            const int y = frags.empty() ? -1 : board_.ScreenY(frags.front());
+            if (y < 0 || y > 460) continue;
+            g_.HammerBoard(HammerPointer(frags.front()), s_.Now());
+            const double v = Value();
+            Restore(here);
+            if (v > best) best = v, bestFrag = frags.front();
         }
-        return false;
+        if (bestFrag < 0) return false;
+        tool_ = {PointerHammer, bestFrag};
+        dropsInARow_ = 0;
+        Press(ibLeft, HammerButtonAt);
+        return true;
     }
 
     bool Act() {
@@ -295,6 +318,7 @@ class TPlayer {
     std::vector<TMove> refused_;
     std::pair<std::string, int> tool_;
     int dropsInARow_ = 0;
+    uint32_t lastLaid_ = TLevelSandbox::StartTick;
     int placements_ = 0, drops_ = 0, hammers_ = 0, clippers_ = 0;
 };
 
