@@ -41,8 +41,13 @@ foreach(page quorrel.6 quorrel-tool.6 changelog)
 endforeach()
 add_custom_target(quorrel-dist ALL DEPENDS ${dist_gzipped})
 
+# Everything but the programs is the component "game". The programs go to PREFIX/bin for make
+# install (component "bin") and to /usr/games in the Debian package, as Debian's policy for
+# games asks (component "games"); the game finds PREFIX/share/quorrel from either.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 set(QUORREL_SHARE ${CMAKE_INSTALL_DATADIR}/quorrel)
-install(TARGETS quorrel quorrel-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quorrel quorrel-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT bin)
+install(TARGETS quorrel quorrel-tool RUNTIME DESTINATION games COMPONENT games)
 install(DIRECTORY ${QUORREL_GAME_DIR}/game ${QUORREL_GAME_DIR}/levels ${QUORREL_GAME_DIR}/lng
         DESTINATION ${QUORREL_SHARE})
 install(FILES ${QUORREL_GAME_DIR}/Demo.dat DESTINATION ${QUORREL_SHARE})
@@ -69,10 +74,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${QUORREL_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game of pieces of living wood")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pieces of living wood ride a conveyor at the bottom of the screen. Take them, turn them
-and lay them on a tall scrolling board so that every twig meets a matching twig, and close
-every open end before the feed jams. Hammers, clippers, bonuses, combinations and moving
-scenery help and hinder along the way.")
+    "Pieces of living wood ride a conveyor at the bottom of the screen. Take
+them, turn them and lay them on a tall scrolling board so that every twig
+meets a matching twig, and close every open end before the feed jams.
+Hammers, clippers, bonuses, combinations and moving scenery help and hinder
+along the way.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -81,4 +87,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+# One package of the data and the programs in /usr/games.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL game games)
 include(CPack)
