@@ -13,11 +13,12 @@
 
 namespace {
 
-// Before there is a window: on stderr and, where a desktop is at hand, in a message box (which
-// SDL can show before it is initialised).
+// Before there is a window: on stderr and, where a desktop is at hand, in a message box.
 void ShowStartFailure(const std::string& text) {
     std::fprintf(stderr, "Quorrel: %s\n", text.c_str());
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quorrel", text.c_str(), nullptr);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 int Play(const TGameFolders& folders, const TCommandLine& line) {
