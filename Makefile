@@ -5,8 +5,11 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Where make install puts the game: no root needed by default; PREFIX=/usr/local as root.
+PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build run test check-asan fuzz soak bench balance clean
+.PHONY: all deps configure build run test install uninstall package check-package check-asan fuzz \
+	soak bench balance clean
 
 all: build
 
@@ -24,6 +27,22 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The game, its tool, data, desktop entry, icons, metadata and manual pages under PREFIX; the
+# record kept in PREFIX/share/quorrel lets make uninstall remove exactly that.
+install: build
+	scripts/install-game $(BUILD) $(PREFIX)
+
+uninstall:
+	scripts/uninstall-game $(PREFIX)
+
+# A Debian package of the same files under /usr, in $(BUILD)/package/; check-package also
+# compares its files with an install and runs lintian.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+check-package: build
+	scripts/check-package $(BUILD)
 
 check-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON >/dev/null

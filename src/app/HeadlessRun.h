@@ -8,16 +8,16 @@
 #include "platform/headless/HeadlessAudio.h"
 #include "platform/headless/HeadlessPlatform.h"
 
-// The whole game on the headless platform over a game folder, for the tool's commands that
+// The whole game on the headless platform over the game's folders, for the tool's commands that
 // play it (run, demo author, soak): a virtual clock, scripted input, frames kept in memory.
 // Start() runs the game's start-up; anything the platform should hold before it (the
 // per-user language) is set on Host first.
 struct THeadlessRun {
     static constexpr uint32_t StartTick = 100000;
 
-    THeadlessRun(const std::string& dir, TMainFormOptions options)
-        : Host(dir), Platform_{Clock, Display, Audio, Host}, Form(Platform_, options),
-          Loop(Form, Host) {}
+    THeadlessRun(const TGameFolders& folders, TMainFormOptions options)
+        : Host(folders.Data), Platform_{Clock, Display, Audio, Host},
+          Form(Platform_, WithFolders(options, folders)), Loop(Form, Host) {}
     ~THeadlessRun() {
         if (started_) Form.FormDestroy();
     }
@@ -44,5 +44,9 @@ struct THeadlessRun {
     TGameLoop Loop;
 
   private:
+    static TMainFormOptions WithFolders(TMainFormOptions options, const TGameFolders& folders) {
+        options.Folders = folders;
+        return options;
+    }
     bool started_ = false;
 };

@@ -2,15 +2,16 @@
 #include <string>
 #include <vector>
 
+#include "archive/GameFolders.h"
 #include "main/levels/LevelSandbox.h"
 
 // The options the `level` commands share: which game folder, which level and how to play it.
 enum TLevelToolKind { ltInfo, ltCheck, ltSolve, ltPlay };
 
 struct TLevelToolOptions {
-    std::string Dir;     // the game folder; the tool's own folder when not given
-    TSandboxLevel Level; // its name, text (--file) and mode and skills
-    int Seeds = 20;      // play: the runs, seeded from FirstSeed on
+    TGameFolders Folders; // the game's, or those of --dir
+    TSandboxLevel Level;  // its name, text (--file) and mode and skills
+    int Seeds = 20;       // play: the runs, seeded from FirstSeed on
     uint32_t FirstSeed = 1;
     bool Verbose = false;
 };

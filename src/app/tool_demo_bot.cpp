@@ -5,6 +5,7 @@
 
 #include "app/DemoBot.h"
 #include "app/HeadlessRun.h"
+#include "app/ToolCommands.h"
 #include "interface/VexInterfaceObject.h"
 #include "main/shell/GameSession.h"
 #include "platform/VirtualKeys.h"
@@ -23,7 +24,8 @@ struct TPlan {
 
 class TBot {
   public:
-    explicit TBot(const TDemoBotOptions& o) : game_(o.Dir, TMainFormOptions{o.Seed, std::nullopt}) {
+    explicit TBot(const TDemoBotOptions& o)
+        : game_(ToolGameFolders(o.Dir), TMainFormOptions{o.Seed, std::nullopt}) {
         game_.Start();
     }
 

@@ -148,7 +148,7 @@ int Info(const std::vector<std::string>& args) {
     std::string error = ParseLevelToolOptions(args, ltInfo, o);
     if (!error.empty()) return ToolFail(error);
     try {
-        TLevelSandbox level(o.Dir);
+        TLevelSandbox level(o.Folders);
         level.Start(o.Level);
         std::cout << InfoJson(level) << '\n';
     } catch (const std::exception& e) {
@@ -162,7 +162,7 @@ int Solve(const std::vector<std::string>& args) {
     std::string error = ParseLevelToolOptions(args, ltSolve, o);
     if (!error.empty()) return ToolFail(error);
     try {
-        TLevelSandbox level(o.Dir);
+        TLevelSandbox level(o.Folders);
         level.Start(o.Level);
         TSolveResult r = SolveLevel(level.Game(), level.Objects, 3);
         std::cout << "{\"solved\":" << Bool(r.Solved) << ",\"placements\":" << r.Placements

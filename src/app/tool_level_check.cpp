@@ -59,9 +59,8 @@ int LevelCheckCommand(const std::vector<std::string>& args) {
     std::string error = ParseLevelToolOptions(args, ltCheck, o);
     if (!error.empty()) return ToolFail(error);
     try {
-        const std::string folder = o.Dir + "/";
-        PrepareGameArchives(folder, {});
-        TGameNames data(folder);
+        PrepareGameArchives(o.Folders.Data, o.Folders.User, {});
+        TGameNames data(o.Folders.User);
         IGameHost host;
         TGeometry geometry;
         LoadGeometry(geometry, data.Squares, "Squares", host);

@@ -1,17 +1,12 @@
 // The arguments of quorrel-tool's level commands.
-#include <filesystem>
+#include <exception>
 
 #include "app/LevelToolOptions.h"
+#include "app/ToolCommands.h"
 #include "archive/SFunctions.h"
 #include "archive/SafeFile.h"
 
 namespace {
-
-std::string ExeFolder() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
-}
 
 bool ParseCount(const std::string& text, int& out) {
     int32_t v = 0;
@@ -38,13 +33,13 @@ bool ParseMode(const std::string& m, TPlayMode& mode) {
 
 std::string ParseLevelToolOptions(const std::vector<std::string>& args, TLevelToolKind kind,
                                   TLevelToolOptions& o) {
-    std::string file;
+    std::string file, dir;
     TSandboxLevel& level = o.Level;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "--dir" && hasValue) {
-            o.Dir = args[++i];
+            dir = args[++i];
         } else if (a == "--file" && hasValue) {
             file = args[++i];
         } else if ((kind == ltInfo || kind == ltPlay) && a == "--mode" && hasValue) {
@@ -72,7 +67,11 @@ std::string ParseLevelToolOptions(const std::vector<std::string>& args, TLevelTo
         }
     }
     if (level.Name.empty()) return "no level named";
-    if (o.Dir.empty()) o.Dir = ExeFolder();
+    try {
+        o.Folders = ToolGameFolders(dir);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
     if (!file.empty()) {
         if (!ReadWholeFile(file, level.Text)) return "cannot read " + file;
         // An empty file is still the author's level, not the archive's.

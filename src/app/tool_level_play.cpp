@@ -32,7 +32,7 @@ int LevelPlay(const std::vector<std::string>& args) {
     std::string error = ParseLevelToolOptions(args, ltPlay, o);
     if (!error.empty()) return ToolFail(error);
     try {
-        TLevelSandbox sandbox(o.Dir);
+        TLevelSandbox sandbox(o.Folders);
         std::vector<uint32_t> times;
         std::vector<int> placements;
         int won = 0, hammers = 0, clippers = 0;

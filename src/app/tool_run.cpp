@@ -37,12 +37,6 @@ struct TRunOptions {
     std::string Language;             // --lang: the per-user language before the start
 };
 
-std::string OwnFolder() {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string("./") : exe.parent_path().string() + "/";
-}
-
 bool ParseUnsigned(const std::string& text, uint32_t& value) {
     int32_t v = 0;
     if (!TryStrToInt(text, v) || v < 0) return false;
@@ -90,8 +84,6 @@ std::string ParseArgs(const std::vector<std::string>& args, TRunOptions& o) {
             return "unknown option " + a;
         }
     }
-    if (o.Dir.empty()) o.Dir = OwnFolder();
-    if (o.Dir.back() != '/') o.Dir += '/';
     return "";
 }
 
@@ -150,12 +142,13 @@ int Run(const std::vector<std::string>& args) {
         if (!ReadWholeFile(o.EventsFile, text)) return ToolFail("cannot read " + o.EventsFile);
         events = ParseEventScript(text);
     }
-    if (!std::filesystem::is_directory(o.Dir)) return ToolFail("no game folder " + o.Dir);
+    if (!o.Dir.empty() && !std::filesystem::is_directory(o.Dir))
+        return ToolFail("no game folder " + o.Dir);
 
     TMainFormOptions formOptions;
     formOptions.Seed = o.Seed;
     if (o.Bpp) formOptions.BitsPerPixel = o.Bpp;
-    THeadlessRun game(o.Dir, formOptions);
+    THeadlessRun game(ToolGameFolders(o.Dir), formOptions);
     if (!o.Language.empty()) game.Host.UserSettings["LangStr"] = o.Language;
     game.Start();
     TMainForm& form = game.Form;

@@ -35,8 +35,8 @@ size_t HeapInUse() {
 
 class TSoak {
   public:
-    TSoak(const std::string& dir, uint32_t seed)
-        : game_(dir, TMainFormOptions{seed, std::nullopt}), random_(seed ^ 0x5eed) {
+    TSoak(const TGameFolders& folders, uint32_t seed)
+        : game_(folders, TMainFormOptions{seed, std::nullopt}), random_(seed ^ 0x5eed) {
         game_.Start();
     }
     std::string LastTarget; // the last object clicked, for a report
@@ -190,13 +190,9 @@ int Soak(const std::vector<std::string>& args) {
         }
     }
     if (args.size() % 2) return ToolFail("usage: soak [--dir GAMEDIR] [--seed N] [--minutes M]");
-    if (dir.empty()) {
-        std::error_code ec;
-        dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().string();
-    }
-    if (dir.back() != '/') dir += '/';
-    if (!std::filesystem::is_directory(dir)) return ToolFail("no game folder " + dir);
-    TSoak soak(dir, seed);
+    if (!dir.empty() && !std::filesystem::is_directory(dir))
+        return ToolFail("no game folder " + dir);
+    TSoak soak(ToolGameFolders(dir), seed);
     const long frames = static_cast<long>(minutes) * 60 * 1000 / FrameMs;
     const long five = 5L * 60 * 1000 / FrameMs;
     size_t afterFive = 0, peak = 0;

@@ -3,13 +3,14 @@
 #include "graphics/PNGMorf.h"
 #include "graphics/ResourceList.h"
 
-void PrepareGameArchives(const std::string& programFolder, const TPreparationDisplay& display) {
+void PrepareGameArchives(const std::string& dataFolder, const std::string& userFolder,
+                         const TPreparationDisplay& display) {
     auto show = [&display](const std::string& path, int percent) {
         if (display.Show) display.Show(PreparingGraphicsText, path, percent);
     };
     TPNGMorf morf(90, show);
-    morf.AddJob(programFolder + "game/game.zxc", programFolder + "temp/game.zxc");
-    morf.AddJob(programFolder + "levels/squares.zxc", programFolder + "temp/squares.zxc");
+    morf.AddJob(dataFolder + "game/game.zxc", userFolder + "temp/game.zxc");
+    morf.AddJob(dataFolder + "levels/squares.zxc", userFolder + "temp/squares.zxc");
     show("", 0);
     try {
         morf.RunJobs();
@@ -20,7 +21,7 @@ void PrepareGameArchives(const std::string& programFolder, const TPreparationDis
     if (display.Hide) display.Hide();
 }
 
-void OpenPreparedArchives(const std::string& programFolder, TResourceList& resources) {
-    resources.AddArchive(programFolder + "temp/squares.zxc");
-    resources.AddArchive(programFolder + "temp/game.zxc");
+void OpenPreparedArchives(const std::string& userFolder, TResourceList& resources) {
+    resources.AddArchive(userFolder + "temp/squares.zxc");
+    resources.AddArchive(userFolder + "temp/game.zxc");
 }

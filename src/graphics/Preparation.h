@@ -15,10 +15,16 @@ struct TPreparationDisplay {
     std::function<void()> Hide;
 };
 
-// Converts "game/game.zxc" to "temp/game.zxc" and "levels/squares.zxc" to "temp/squares.zxc"
-// under programFolder (which ends in "/"), unless they are there already. A missing source
-// raises GameError "Can not find file <path>!". The display is hidden again in every case.
-void PrepareGameArchives(const std::string& programFolder, const TPreparationDisplay& display);
+// Converts "game/game.zxc" of the data folder to "temp/game.zxc" of the user folder and
+// "levels/squares.zxc" to "temp/squares.zxc" (both folders end in "/"), unless the prepared
+// copies are current. A missing source raises GameError "Can not find file <path>!". The
+// display is hidden again in every case.
+void PrepareGameArchives(const std::string& dataFolder, const std::string& userFolder,
+                         const TPreparationDisplay& display);
+// The same with one folder for both, as a portable game keeps them.
+inline void PrepareGameArchives(const std::string& folder, const TPreparationDisplay& display) {
+    PrepareGameArchives(folder, folder, display);
+}
 
-// Opens both prepared archives into the list, the squares archive first.
-void OpenPreparedArchives(const std::string& programFolder, TResourceList& resources);
+// Opens both prepared archives of the user folder into the list, the squares archive first.
+void OpenPreparedArchives(const std::string& userFolder, TResourceList& resources);

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "archive/Rect.h"
 
@@ -101,6 +102,8 @@ class IWindowHost {
     virtual void WaitEvent(int timeoutMs) = 0;
     virtual TPoint PointerPosition() = 0;
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    // The game's icon on its window: straight (not premultiplied) RGBA rows.
+    virtual void SetWindowIcon(const std::vector<uint8_t>& rgba, int width, int height) = 0;
     // The folder of the executable, with a trailing slash.
     virtual std::string ProgramFolder() = 0;
     // The per-user settings store (the chosen language lives there).

@@ -263,9 +263,10 @@ TEST(PrepareTool, ConvertsBothWaysReplacesDestAndLeavesItAloneOnFailure) {
     EXPECT_FALSE(FileExists(scratch.File("x.zxc")));
     EXPECT_NE(RunTool("prepare " + scratch.File("whole.zxc")), 0);
     const std::string out = scratch.File("err.txt");
-    std::system((std::string(QUORREL_TOOL) + " prepare " + scratch.File("none.zxc") + " " +
-                 scratch.File("x.zxc") + " 2>" + out)
-                    .c_str());
+    EXPECT_NE(std::system((std::string(QUORREL_TOOL) + " prepare " + scratch.File("none.zxc") +
+                           " " + scratch.File("x.zxc") + " 2>" + out)
+                              .c_str()),
+              0);
     std::string message;
     ReadWholeFile(out, message);
     EXPECT_EQ(message, "quorrel-tool: Can not find file " + scratch.File("none.zxc") + "!\n");

@@ -2,8 +2,10 @@
 // shipped archives "game/game.zxc" and "levels/squares.zxc" and the language files "lng/".
 //
 //   quorrel-datagen --data DATA_DIR --out GAME_DIR [--images DIR]
+//   quorrel-datagen --icons DIR
 //
 // --images also writes every drawn picture as a PNG file into DIR, for looking at them.
+// --icons draws the desktop icons (one PNG a size and an SVG) into DIR, and nothing else.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -18,6 +20,7 @@
 #include "Geometry.h"
 #include "HeroArt.h"
 #include "HudArt.h"
+#include "IconArt.h"
 #include "ListArt.h"
 #include "MenuArt.h"
 #include "PieceArt.h"
@@ -42,6 +45,7 @@ struct TOptions {
     std::string Data;
     std::string Out;
     std::string Images;
+    std::string Icons;
 };
 
 bool ParseOptions(int argc, char** argv, TOptions& o) {
@@ -53,9 +57,12 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
             o.Out = argv[i + 1];
         else if (key == "--images")
             o.Images = argv[i + 1];
+        else if (key == "--icons")
+            o.Icons = argv[i + 1];
         else
             return false;
     }
+    if (!o.Icons.empty()) return argc == 3;
     return argc % 2 == 1 && !o.Data.empty() && !o.Out.empty();
 }
 
@@ -124,10 +131,15 @@ int main(int argc, char** argv) {
     TOptions options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: quorrel-datagen --data DATA_DIR --out GAME_DIR [--images DIR]\n");
+                     "usage: quorrel-datagen --data DATA_DIR --out GAME_DIR [--images DIR]\n"
+                     "       quorrel-datagen --icons DIR\n");
         return 2;
     }
     try {
+        if (!options.Icons.empty()) {
+            WriteIcons(options.Icons);
+            return 0;
+        }
         const TContentArchive game = BuildGameArchive(options.Data);
         const TContentArchive squares = BuildSquaresArchive(options.Data);
         if (!options.Images.empty()) {

@@ -22,11 +22,12 @@ TPoint TSandboxHost::ImageSize(const std::string& name) {
     return {engine_.Record(i).Width, engine_.Record(i).Height};
 }
 
-TLevelSandbox::TLevelSandbox(const std::string& gameDir) {
-    const std::string folder = gameDir + "/";
-    PrepareGameArchives(folder, {});
-    Squares = std::make_unique<TFileFolder>(TFileFolder::Open(folder + "temp/squares.zxc"));
-    GameArchive = std::make_unique<TFileFolder>(TFileFolder::Open(folder + "temp/game.zxc"));
+TLevelSandbox::TLevelSandbox(const TGameFolders& folders) {
+    PrepareGameArchives(folders.Data, folders.User, {});
+    Squares =
+        std::make_unique<TFileFolder>(TFileFolder::Open(folders.UserPath("temp/squares.zxc")));
+    GameArchive =
+        std::make_unique<TFileFolder>(TFileFolder::Open(folders.UserPath("temp/game.zxc")));
     squaresPtr_ = Squares.get();
     LoadGeometry(Geometry, *Squares, "Squares", Host);
     if (GameArchive->Find("BonusTypes.dat") >= 0)

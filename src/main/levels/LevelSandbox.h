@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "archive/FileFolder.h"
+#include "archive/GameFolders.h"
 #include "archive/Random.h"
 #include "graphics/SurfEngine.h"
 #include "main/levels/LevelImages.h"
@@ -65,9 +66,9 @@ class TLevelSandbox {
     static constexpr uint32_t StartTick = 100000;
     static constexpr uint32_t FrameMs = 33;
 
-    // Prepares the folder's archives as the game does and reads the game-wide tables. Throws
-    // GameError when the folder has no game.
-    explicit TLevelSandbox(const std::string& gameDir);
+    // Prepares the game's archives as the game does and reads the game-wide tables. Throws
+    // GameError when the data folder has no game.
+    explicit TLevelSandbox(const TGameFolders& folders);
 
     // Resets the level state and loads the level; throws GameError when it does not exist.
     void Start(const TSandboxLevel& level);

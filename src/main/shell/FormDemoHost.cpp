@@ -10,12 +10,12 @@ constexpr size_t DemoReadLimit = 16 * 1024 * 1024;
 } // namespace
 
 bool TFormDemoHost::ReadDemoFile(std::string& text) {
-    const std::string path = form_.GamePath(TDemo::FileName);
+    const std::string path = form_.Folders().DemoToPlay();
     return FileExists(path) && ReadFileStart(path, DemoReadLimit, text);
 }
 
 void TFormDemoHost::WriteDemoFile(const std::string& text) {
-    WriteFileAtomically(form_.GamePath(TDemo::FileName), text);
+    WriteFileAtomically(form_.UserPath(TDemo::FileName), text);
 }
 
 void TFormDemoHost::ReplayMove(TPoint at, uint32_t) {

@@ -65,7 +65,7 @@ bool TFormFlowHost::SavesFolderExists() {
 // A save that fails is reported, and the game goes on to the between-level menu.
 void TFormFlowHost::AutoSave() {
     try {
-        session_.Saves().SaveTo(form_.GamePath("saves/autosave.sav"));
+        session_.Saves().SaveTo(form_.UserPath("saves/autosave.sav"));
     } catch (const std::exception& e) {
         form_.Log(e.what());
         form_.ShowMessage(e.what());

@@ -27,7 +27,7 @@ void TFormOptionsHost::SaveSettings() {
 }
 
 TGameSettings TFormOptionsHost::LoadSettings() {
-    return LoadOptions(form_.GamePath("options.cfg"));
+    return LoadOptions(form_.UserPath("options.cfg"));
 }
 
 bool TFormOptionsHost::ReopenDisplay() {

@@ -11,8 +11,8 @@ TGameSession::TGameSession(TMainForm& form)
       scenery_(form.Surfaces(), form.Game(), objects_, runtime_), playHost_(form, *this),
       input_(form.Game(), playHost_), widgets_(form.Interface()), flowHost_(form, *this),
       flow_(form.Game(), levels_, widgets_, flowHost_),
-      saves_(flow_, form.Game(), widgets_, flowHost_, form.GamePath("saves/")),
-      scores_(flow_, widgets_, flowHost_, form.GamePath("HighScores.dat")),
+      saves_(flow_, form.Game(), widgets_, flowHost_, form.UserPath("saves/")),
+      scores_(flow_, widgets_, flowHost_, form.UserPath("HighScores.dat")),
       optionsHost_(form, *this), options_(form.Settings, form.Audio(), optionsHost_),
       demoHost_(form, *this),
       demo_(form.Game(), flow_, levels_, widgets_, flowHost_, demoHost_, form.Rand) {}

@@ -10,8 +10,10 @@
 #include "main/shell/ShellRuleHooks.h"
 
 TMainForm::TMainForm(Platform& platform, TMainFormOptions options)
-    : platform_(platform), options_(options), programFolder_(platform.Host.ProgramFolder()),
-      log_(programFolder_ + "debug.log"), surfaces_(std::make_unique<TSurfEngine>()),
+    : platform_(platform), options_(options),
+      folders_(options.Folders ? *options.Folders
+                               : TGameFolders::Portable(platform.Host.ProgramFolder())),
+      log_(folders_.UserPath("debug.log")), surfaces_(std::make_unique<TSurfEngine>()),
       interface_(&fonts_, &log_), audio_(platform.Audio, Settings.Volumes),
       game_(geometry_, bonusTypes_, Rand, *this), effectPieces_(game_) {
     TEffectList& effects = EffectListOf(*surfaces_);
@@ -133,7 +135,9 @@ void TMainForm::FormDestroy() {
 
 bool TMainForm::SaveSettings() {
     try {
-        SaveOptions(GamePath("options.cfg"), Settings);
+        TGameSettings kept = Settings;
+        if (fileFullScreenMode_) kept.FullScreenMode = *fileFullScreenMode_;
+        SaveOptions(UserPath("options.cfg"), kept);
         return true;
     } catch (const std::exception& e) {
         Log(e.what());

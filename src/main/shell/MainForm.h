@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "archive/DebugLog.h"
+#include "archive/GameFolders.h"
 #include "archive/Random.h"
 #include "interface/VexFont.h"
 #include "interface/VexInterfaceEngine.h"
@@ -37,6 +38,12 @@ struct TMainFormOptions {
     std::optional<uint32_t> Seed;
     // A colour depth that replaces the one of the options (headless runs).
     std::optional<int> BitsPerPixel;
+    // Where the data is read and the game's files are written; without them, the platform's
+    // program folder holds both.
+    std::optional<TGameFolders> Folders = std::nullopt;
+    // Window (false) or full screen (true) for this run, whatever "options.cfg" says; the file
+    // keeps its own choice unless the player switches.
+    std::optional<bool> FullScreen = std::nullopt;
 };
 
 // The main form: owns the game's engines, starts them in order, runs one frame per idle call,
@@ -88,7 +95,7 @@ class TMainForm : public IGameHost {
     // The display again at the configured depth (16 bits when that is refused).
     bool ReopenDisplay();
 
-    // Appends a line to "debug.log" in the game folder.
+    // Appends a line to "debug.log" in the user folder.
     void Log(const std::string& message);
 
     int GameState() const { return game_.GameState; }
@@ -104,8 +111,10 @@ class TMainForm : public IGameHost {
     TGameSettings Settings;
     Random Rand;
     bool AudioEnabled() const { return audio_.SoundOn(); }
-    const std::string& ProgramFolder() const { return programFolder_; }
-    std::string GamePath(const std::string& relative) const { return programFolder_ + relative; }
+    const TGameFolders& Folders() const { return folders_; }
+    // A file the game writes ("options.cfg", "saves/...") and a file of the shipped data.
+    std::string UserPath(const std::string& relative) const { return folders_.UserPath(relative); }
+    std::string DataPath(const std::string& relative) const { return folders_.DataPath(relative); }
 
     // The engines, for the subsystems that plug into the form and for tests.
     TSurfEngine& Surfaces() { return *surfaces_; }
@@ -164,6 +173,7 @@ class TMainForm : public IGameHost {
 
   private:
     void CreateEngines();
+    void ShowWindowIcon();
     void PrepareArchives();
     void LoadInterfaceFiles();
     void StartLanguage();
@@ -177,7 +187,9 @@ class TMainForm : public IGameHost {
     void RouteInput(const PlatformEvent& event, uint32_t now);
 
     TMainFormOptions options_;
-    std::string programFolder_;
+    TGameFolders folders_;
+    // The window or full-screen choice of "options.cfg" while the command line overrides it.
+    std::optional<int> fileFullScreenMode_;
     TDebugLogFile log_;
     std::unique_ptr<TSurfEngine> surfaces_;
     std::unique_ptr<TResourceList> resources_;

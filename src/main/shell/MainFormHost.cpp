@@ -53,7 +53,7 @@ void TMainForm::ShowWindow(const std::string& name) {
 }
 
 void TMainForm::RegisterImage(const std::string& name, const std::string& file) {
-    resources_->RegisterResource(name, file, 2, GamePath("temp/squares.zxc"));
+    resources_->RegisterResource(name, file, 2, UserPath("temp/squares.zxc"));
 }
 
 TPoint TMainForm::ImageSize(const std::string& name) {

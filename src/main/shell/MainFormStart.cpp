@@ -12,6 +12,7 @@
 #include "main/shell/GameSession.h"
 #include "main/shell/LanguageStart.h"
 #include "main/shell/MainForm.h"
+#include "main/shell/WindowIcon.h"
 
 template <class Step> void TMainForm::Guard(const char* what, Step step) {
     try {
@@ -25,10 +26,15 @@ template <class Step> void TMainForm::Guard(const char* what, Step step) {
 void TMainForm::FormCreate(bool sender) {
     if (sender) {
         Rand.SetSeed(options_.Seed ? *options_.Seed : platform_.Clock.Now());
-        resources_ = std::make_unique<TResourceList>(programFolder_, *surfaces_);
-        Settings = LoadOptions(GamePath("options.cfg"));
+        resources_ = std::make_unique<TResourceList>(folders_.Data, *surfaces_);
+        Settings = LoadOptions(UserPath("options.cfg"));
         if (options_.BitsPerPixel) Settings.BitsPerPixel = *options_.BitsPerPixel;
+        if (options_.FullScreen) {
+            fileFullScreenMode_ = Settings.FullScreenMode;
+            Settings.FullScreenMode = *options_.FullScreen ? 1 : 0;
+        }
         audio_.Open();
+        ShowWindowIcon();
         Guard("Preparing the archives", [&] { PrepareArchives(); });
         CreateEngines();
         Guard("Loading the interface", [&] { LoadInterfaceFiles(); });
@@ -39,6 +45,15 @@ void TMainForm::FormCreate(bool sender) {
     StyleWindow();
 }
 
+// The desktop shows the game's icon on its window; a data folder without the picture (a mod's)
+// leaves the desktop's own, which is no fault worth a line in the log.
+void TMainForm::ShowWindowIcon() {
+    std::vector<uint8_t> rgba;
+    int width = 0, height = 0;
+    if (LoadWindowIcon(DataPath("game/quorrel.png"), rgba, width, height))
+        platform_.Host.SetWindowIcon(rgba, width, height);
+}
+
 void TMainForm::PrepareArchives() {
     IWindowHost& host = platform_.Host;
     TPreparationDisplay display;
@@ -46,10 +61,10 @@ void TMainForm::PrepareArchives() {
         host.ShowProgress(text, path, percent);
     };
     display.Hide = [&host] { host.HideProgress(); };
-    PrepareGameArchives(programFolder_, display);
-    OpenPreparedArchives(programFolder_, *resources_);
-    squaresArchive_ = resources_->FindArchive(GamePath("temp/squares.zxc"));
-    gameArchive_ = resources_->FindArchive(GamePath("temp/game.zxc"));
+    PrepareGameArchives(folders_.Data, folders_.User, display);
+    OpenPreparedArchives(folders_.User, *resources_);
+    squaresArchive_ = resources_->FindArchive(UserPath("temp/squares.zxc"));
+    gameArchive_ = resources_->FindArchive(UserPath("temp/game.zxc"));
 }
 
 // The interface with its screen object, ready for the fonts and the interface file.
@@ -73,7 +88,7 @@ void TMainForm::LoadInterfaceFiles() {
 }
 
 void TMainForm::StartLanguage() {
-    language_ = std::make_unique<TLanguageStart>(interface_, GamePath("lng/"));
+    language_ = std::make_unique<TLanguageStart>(interface_, DataPath("lng/"));
     std::string code = platform_.Host.ReadUserSetting("LangStr");
     language_->SetCurrent(code.size() >= 3 ? code.substr(0, 3) : "ENU");
     language_->SetupLanguageWindow();
@@ -121,8 +136,8 @@ void TMainForm::LoadGameData() {
     surfaces_->AttachDisplay(&platform_.Display, FrameWidth, FrameHeight);
     surfaces_->CreateBlankSurface("MemorySurface", FrameWidth, FrameHeight);
     surfaces_->CreateBlankSurface("Background", FrameWidth, FrameHeight);
-    if (gameArchive_ >= 0) resources_->ReadSurfaceList(GamePath("temp/game.zxc"), 1);
-    if (squaresArchive_ >= 0) resources_->ReadSurfaceList(GamePath("temp/squares.zxc"), 2);
+    if (gameArchive_ >= 0) resources_->ReadSurfaceList(UserPath("temp/game.zxc"), 1);
+    if (squaresArchive_ >= 0) resources_->ReadSurfaceList(UserPath("temp/squares.zxc"), 2);
 
     game_.MapScroll = game_.ScrollTarget = game_.ScrollTurn = 9750;
     game_.ScrollSpeed = 0;
@@ -172,7 +187,7 @@ void TMainForm::LoadTables() {
 void TMainForm::LoadImages() {
     if (gameArchive_ >= 0)
         for (const std::string& picture : fonts_.GlyphPictures())
-            resources_->RegisterResource(picture, picture, 1, GamePath("temp/game.zxc"));
+            resources_->RegisterResource(picture, picture, 1, UserPath("temp/game.zxc"));
     Guard("Loading the images", [&] { resources_->ResolveSurfaces(TResourceList::SlotCount); });
 }
 
@@ -202,6 +217,8 @@ bool TMainForm::ReopenDisplay() {
 
 bool TMainForm::SwitchDisplayMode() {
     Settings.FullScreenMode = 1 - Settings.FullScreenMode;
+    // The player's own choice is kept, whatever the command line asked for.
+    fileFullScreenMode_.reset();
     SaveSettings();
     surfaces_->DetachDisplay();
     platform_.Display.Close();

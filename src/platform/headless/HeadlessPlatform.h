@@ -62,6 +62,9 @@ class HeadlessHost : public IWindowHost {
     void WaitEvent(int) override {}
     TPoint PointerPosition() override { return Pointer; }
     void ShowMessage(const std::string& title, const std::string& text) override;
+    void SetWindowIcon(const std::vector<uint8_t>& rgba, int width, int height) override {
+        IconRgba = rgba, IconWidth = width, IconHeight = height;
+    }
     std::string ProgramFolder() override { return folder_; }
     std::string ReadUserSetting(const std::string& key) override;
     void WriteUserSetting(const std::string& key, const std::string& value) override;
@@ -73,6 +76,8 @@ class HeadlessHost : public IWindowHost {
     std::deque<PlatformEvent> Events;
     TPoint Pointer;
     std::vector<std::string> Messages;
+    std::vector<uint8_t> IconRgba; // the window's icon, once the game has set it
+    int IconWidth = 0, IconHeight = 0;
     std::map<std::string, std::string> UserSettings;
     bool ProgressVisible = false;
     std::string ProgressText;

@@ -195,6 +195,16 @@ void SdlHost::ShowMessage(const std::string& title, const std::string& text) {
     SDL_ShowCursor(SDL_DISABLE);
 }
 
+void SdlHost::SetWindowIcon(const std::vector<uint8_t>& rgba, int width, int height) {
+    if (!display_.Window() || rgba.size() != static_cast<size_t>(width) * height * 4) return;
+    // SDL copies the pixels, so the surface may borrow them.
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint8_t*>(rgba.data()), width, height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!icon) return;
+    SDL_SetWindowIcon(display_.Window(), icon);
+    SDL_FreeSurface(icon);
+}
+
 std::string SdlHost::ProgramFolder() {
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);

@@ -23,6 +23,7 @@ class SdlHost : public IWindowHost {
     void WaitEvent(int timeoutMs) override;
     TPoint PointerPosition() override;
     void ShowMessage(const std::string& title, const std::string& text) override;
+    void SetWindowIcon(const std::vector<uint8_t>& rgba, int width, int height) override;
     std::string ProgramFolder() override;
     std::string ReadUserSetting(const std::string& key) override;
     void WriteUserSetting(const std::string& key, const std::string& value) override;
