@@ -17,6 +17,8 @@
 #include "datagen/audio/AudioContent.h"
 #endif
 
+#include "effects/LevelEffectTypes.h"
+
 namespace {
 
 const std::vector<std::string> GameTypes = {
@@ -26,9 +28,7 @@ const std::vector<std::string> GameTypes = {
     "ConnectLink",       "ClosedLink",          "CombinationSound", "TwinkleFishka",
     "MakeFishkaBonused", "GiveBonusFishka",     "GiveClipper",      "GiveHammer",
     "GiveScore",         "GiveSpeedUpOtb",      "GiveTimeToNoLoose"};
-const std::vector<std::string> LevelTypes = {
-    "SoftRain",   "LeafFall",  "Snowfall",          "DawnMotes", "Torch",
-    "FireEmbers", "Fireflies", "BonusPointReached", "BombBlast", "PictureVanish"};
+const std::vector<std::string>& LevelTypes = LevelEffectTypes;
 
 // The file as the content generator finds it: among the game archive's files, or (until it is
 // moved there) at the top of data/.

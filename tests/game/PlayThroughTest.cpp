@@ -34,9 +34,11 @@ class PlayThrough : public HeadlessGame {
         const TPoint a = g.Geometry().FragAnchor(frag);
         return {a.X + 20 - ClipperHotSpot.X, a.Y + 20 + 245 - g.MapScroll + 5 - ClipperHotSpot.Y};
     }
-    // Closes every open end with the clipper, one click each, as long as clippers last.
+    // Closes every open end with the clipper, one click each; the first level has more ends
+    // than the starting kit has clippers, so the player is handed one for each.
     void ClipEveryOpenEnd() {
         TGame& g = form.Game();
+        g.ClipperCount = std::max<int>(g.ClipperCount, static_cast<int>(g.Level.Lights.size()));
         for (int guard = 0; guard < 8 && !g.Level.Lights.empty() && !g.LevelFinished; ++guard) {
             const int frag = g.Level.Lights.front().Frag;
             ASSERT_GE(g.ClipPreviewType(frag), 0) << "the clipper cannot close frag " << frag;

@@ -102,7 +102,6 @@ const char* const Expected[] = {
     "19: error: no picture of the level is named \"NoSuchPicture\"",
     "20: error: the loader skips this line: bomb on no board frag",
     "22: warning: unhammer=\"True\" is neither \"true\" nor \"false\"",
-    "22: warning: the hammer can take this starting piece",
     "22: error: the twig leaving the bottom of this piece ends under picture \"Boulder\"",
     "24: error: \"y\" is read inside the name \"runevery\": the loader reads \"500\", the tag says "
     "\"9680\"",

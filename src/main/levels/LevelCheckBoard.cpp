@@ -1,3 +1,4 @@
+#include <algorithm>
 // The loaded board as a player meets it.
 #include <deque>
 
@@ -56,12 +57,19 @@ struct TBoardCheck {
             Out.Warning(PieceLine(static_cast<int>(top)),
                         "the loader makes this " + PieceKind(Game.Fishkas[top]) +
                             " the root (it is the highest piece), not a starting <Fishka>");
+        // A piece left breakable on purpose stands apart (a stray for the hammer); one linked
+        // to pieces the hammer cannot take was most likely meant to be like them.
         for (size_t i = 0; i < Game.Fishkas.size(); ++i) {
             const TFishka& p = Game.Fishkas[i];
-            if (p.State == fsOnBoard && p.InitialGroup != 1 && !p.Root)
+            if (p.State != fsOnBoard || p.InitialGroup == 1 || p.Root) continue;
+            const bool linkedToKept =
+                std::any_of(Game.Fishkas.begin(), Game.Fishkas.end(), [&](const TFishka& o) {
+                    return &o != &p && o.State == fsOnBoard && o.Root && o.Group == p.Group;
+                });
+            if (linkedToKept)
                 Out.Warning(PieceLine(static_cast<int>(i)),
-                            "the hammer can take this starting piece (it is not in group 1): "
-                            "give it unhammer=\"true\"");
+                            "the hammer can take this starting piece though the pieces it is "
+                            "linked to are kept: give it unhammer=\"true\"");
         }
     }
 
