@@ -13,6 +13,8 @@
 #include "platform/headless/HeadlessAudio.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include "tool/ToolRunner.h"
+
 namespace {
 
 struct TRun {
@@ -23,17 +25,9 @@ struct TRun {
 
 // The game itself, without a desktop: what it prints and how it ends.
 TRun RunGame(const std::string& args, const std::string& errFile) {
-    const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=dummy " +
-                            std::string(QUORREL_GAME) + " " + args + " 2>" + errFile;
-    TRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.Out.append(buf.data(), n);
-    const int status = pclose(p);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const ToolResult run = RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=dummy " +
+                                      std::string(QUORREL_GAME) + " " + args + " 2>" + errFile);
+    TRun r{run.Status, run.Out, ""};
     std::ifstream in(errFile);
     std::ostringstream s;
     s << in.rdbuf();

@@ -12,6 +12,8 @@
 
 #include "../shell/TestGameFolder.h"
 
+#include "tool/ToolRunner.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,16 +24,8 @@ struct TRun {
 };
 
 TRun Shell(const std::string& cmd) {
-    TRun r;
-    FILE* p = popen((cmd + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.Out.append(buf.data(), n);
-    const int status = pclose(p);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    const ToolResult run = RunCommand(cmd + " 2>&1");
+    return {run.Status, run.Out};
 }
 
 bool OnPath(const std::string& program) {
