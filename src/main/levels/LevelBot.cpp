@@ -156,12 +156,12 @@ class TPlayer {
 
     // How good a move must be: better than now, less so the longer no piece has been laid (a
     // player settles for a piece that adds an end when no better one comes), and anything
-    // not too bad when the feed is about to jam.
+    // not too bad when the feed is crowded.
     double Floor() const {
         const uint32_t period = std::max(1000, g_.Level.FeedPeriod);
         const double waited = static_cast<double>(s_.Now() - lastLaid_) / period;
         const double patient = Acceptable - PatienceStep * std::max(0.0, waited - 2);
-        return FeedCrowded() && !BumperFree() ? std::min(patient, CrowdedSlack) : patient;
+        return FeedCrowded() ? std::min(patient, CrowdedSlack) : patient;
     }
 
     bool FeedCrowded() const { return g_.Steck.size() >= Crowded; }
@@ -195,6 +195,19 @@ class TPlayer {
         return true;
     }
 
+    // Where a click takes the feed piece: its picture's centre may fall between its squares
+    // (a piece of two corners), so the first point of the picture that hits it is chosen.
+    TPoint GripOf(int piece) {
+        const TFishka& f = g_.Fishkas[piece];
+        const TPoint size = ImageSize(f.Type);
+        const TPoint centre{f.X + size.X / 2, f.Y + size.Y / 2};
+        if (g_.SteckFishkaAt(centre.X, centre.Y) == piece) return centre;
+        for (int y = f.Y + 20; y < f.Y + size.Y; y += 40)
+            for (int x = f.X + 20; x < f.X + size.X; x += 40)
+                if (g_.SteckFishkaAt(x, y) == piece) return {x, y};
+        return centre;
+    }
+
     // A feed piece worth taking: the best gain, or when the feed is about to jam the one to
     // give away.
     bool TakeFromFeed() {
@@ -217,9 +230,7 @@ class TPlayer {
         else if (FeedCrowded() && BumperFree())
             piece = worstPiece;
         if (piece < 0) return false;
-        const TFishka& f = g_.Fishkas[piece];
-        const TPoint size = ImageSize(f.Type);
-        Press(ibLeft, {f.X + size.X / 2, f.Y + size.Y / 2});
+        Press(ibLeft, GripOf(piece));
         plan_.reset();
         refused_.clear();
         return g_.HeldPiece >= 0;
