@@ -50,12 +50,12 @@ check-asan: deps
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 # Every reader's harness over its corpus, then FUZZ_SECONDS of new inputs each (0: the corpus
-# only); any finding fails.
-fuzz: deps
+# only); any finding fails. The level and demo harnesses play in the game `build` makes.
+fuzz: build
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DQUORREL_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
-	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	QUORREL_FUZZ_GAME_DIR=$(abspath $(BUILD))/quorrel scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # An hour of game time with a random hand, under the sanitizers.
 soak: deps

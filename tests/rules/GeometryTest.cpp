@@ -132,3 +132,20 @@ TEST_F(RulesTest, RotationCyclesReturnToTheStart) {
     EXPECT_EQ(game.Fishkas[game.HeldPiece].Y, 80);
     EXPECT_EQ(host.Count("effect RotateFishka " + std::to_string(game.HeldPiece)), 8);
 }
+
+TEST(GeometryLoading, CombinationCellBeyondAnyBoardIsRefusedNamingItsLine) {
+    const std::string head = "<FishkaCombination>\r\n<Stamp>\r\n";
+    EXPECT_EQ(ParseFishCombinations(head + "<FishkaInStamp x=\"-100000\" y=\"100000\" "
+                                           "type=\"5\"/>\r\n")[0][0][0]
+                  .X,
+              -100000);
+    for (const char* cell : {"x=\"-2147483648\" y=\"0\"", "x=\"0\" y=\"100001\""}) {
+        try {
+            ParseFishCombinations(head + "<FishkaInStamp " + cell + " type=\"5\"/>\r\n");
+            ADD_FAILURE() << cell;
+        } catch (const GameError& e) {
+            EXPECT_STREQ(e.what(), "FishCombinations.dat, line 3: a stamp cell more than 100000 "
+                                   "pixels from its stamp");
+        }
+    }
+}

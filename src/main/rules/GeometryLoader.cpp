@@ -1,6 +1,9 @@
 #include "main/rules/GeometryLoader.h"
 
+#include <cstdlib>
+
 #include "archive/FileFolder.h"
+#include "archive/GameError.h"
 #include "archive/SFunctions.h"
 #include "main/rules/GameHost.h"
 
@@ -72,21 +75,31 @@ void LoadSingleSquareTypes(TGeometry& g, TFileFolder& squares, const std::string
 
 std::vector<TFishCombination> ParseFishCombinations(const std::string& text) {
     std::vector<TFishCombination> out;
-    for (const std::string& line : SplitLines(text)) {
+    const std::vector<std::string> lines = SplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
         if (line.find("<FishkaCombination>") != std::string::npos) out.emplace_back();
         if (line.find("<Stamp>") != std::string::npos && !out.empty()) out.back().emplace_back();
         // A cell outside any stamp has nowhere to go and is skipped.
-        if (line.find("<FishkaInStamp") != std::string::npos && !out.empty() && !out.back().empty())
-            out.back().back().push_back({StrToIntVal(GetAttr(line, "x")),
-                                         StrToIntVal(GetAttr(line, "y")),
-                                         StrToIntVal(GetAttr(line, "type"))});
+        if (line.find("<FishkaInStamp") == std::string::npos || out.empty() || out.back().empty())
+            continue;
+        const TStampCell cell{StrToIntVal(GetAttr(line, "x")), StrToIntVal(GetAttr(line, "y")),
+                              StrToIntVal(GetAttr(line, "type"))};
+        // Matching moves the stamp onto the board by these offsets; one beyond any board could
+        // never match and would overflow the sums.
+        if (std::abs(int64_t{cell.X}) > MaxStampOffset ||
+            std::abs(int64_t{cell.Y}) > MaxStampOffset)
+            throw GameError(std::string(CombinationsFile) + ", line " + std::to_string(i + 1) +
+                            ": a stamp cell more than " + std::to_string(MaxStampOffset) +
+                            " pixels from its stamp");
+        out.back().back().push_back(cell);
     }
     return out;
 }
 
 void LoadGeometry(TGeometry& geometry, TFileFolder& squares, const std::string& prefix,
                   IGameHost& host) {
-    geometry.Combinations = ParseFishCombinations(squares.Read("FishCombinations.dat").Text());
+    geometry.Combinations = ParseFishCombinations(squares.Read(CombinationsFile).Text());
     LoadTables(geometry, squares, prefix);
     LoadSingleSquareTypes(geometry, squares, prefix, host);
     AddBuiltinFishkaTypes(geometry, host);

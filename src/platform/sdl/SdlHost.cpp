@@ -3,13 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <unistd.h>
 
 #include "archive/SafeFile.h"
 #include "platform/VirtualKeys.h"
+#include "platform/sdl/UserSettingsFile.h"
 
 namespace {
 
@@ -221,31 +219,18 @@ std::string SdlHost::SettingsPath() const {
 
 // The per-user store is a small file of key=value lines.
 std::string SdlHost::ReadUserSetting(const std::string& key) {
-    std::ifstream in(SettingsPath());
-    std::string line;
-    while (std::getline(in, line)) {
-        auto eq = line.find('=');
-        if (eq != std::string::npos && line.substr(0, eq) == key) return line.substr(eq + 1);
-    }
-    return "";
+    std::string text;
+    ReadWholeFile(SettingsPath(), text);
+    return UserSettingValue(text, key);
 }
 
 void SdlHost::WriteUserSetting(const std::string& key, const std::string& value) {
-    std::map<std::string, std::string> values;
-    std::ifstream in(SettingsPath());
-    std::string line;
-    while (std::getline(in, line)) {
-        auto eq = line.find('=');
-        if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    values[key] = value;
-    std::ostringstream out;
-    for (const auto& [k, v] : values)
-        out << k << '=' << v << '\n';
+    std::string text;
+    ReadWholeFile(SettingsPath(), text);
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path(), ec);
     try {
-        WriteFileAtomically(SettingsPath(), out.str());
+        WriteFileAtomically(SettingsPath(), WithUserSetting(text, key, value));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
     }
