@@ -195,9 +195,11 @@ bool TGameRenderer::RedrawMovedPictures() {
     if (area > 0) {
         s.CopySurface(Back, BakedSurface, dirty, dirty.Left, dirty.Top);
         for (const TPictureDraw& d : b.Pictures)
-            DrawInPlayAreaWithin(s, *d.Image, BakedSurface, d.X, d.Y, dirty, 0, 0, d.LastColumn);
+            if (Overlap(d.Box, dirty))
+                DrawInPlayAreaWithin(s, *d.Image, BakedSurface, d.X, d.Y, dirty, 0, 0,
+                                     d.LastColumn);
         for (const TPieceDraw& p : b.Pieces)
-            if (p.Still)
+            if (p.Still && Overlap(p.Box, dirty))
                 DrawInPlayAreaWithin(s, *p.Image, BakedSurface, p.X, p.Y, dirty, p.Tint, p.Level);
     }
     b.BakedPictures = b.Pictures;
