@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "game/HeadlessGame.h"
 #include "graphics/ResourceList.h"
@@ -189,6 +190,53 @@ TEST_F(GameScreen, TheFirstGhostHintWaitsForPlayWhereItCanBeSeen) {
     Frames(1);
     EXPECT_FALSE(g.HintsPending.FirstTransparentFishka);
     EXPECT_GT(form.Render().Hint.End, clock.Now()); // shown from now on, for ten seconds
+}
+
+// The laid pieces that look the same from frame to frame are drawn once and reused: a piece
+// laid, hovered, darkened or taken away without a rebuilt background must still show in the
+// very next frame, and a reused frame must look exactly like one drawn afresh.
+TEST_F(GameScreen, ThePieceLayerFollowsTheBoardFromFrameToFrame) {
+    Start();
+    Play();
+    TGame& g = form.Game();
+    g.ScrollTarget = g.ScrollTurn = g.MapScroll;
+    g.PointerPos = {300, 300}; // over the board: the feed leaves the hovered piece alone
+    auto area = [&] {
+        std::vector<uint32_t> pixels;
+        for (int y = 100; y < 240; ++y)
+            for (int x = 150; x < 300; ++x)
+                pixels.push_back(display.Pixel(x, y));
+        return pixels;
+    };
+    Frames(3);
+    const std::vector<uint32_t> empty = area();
+    TFishka f;
+    f.Type = 1;
+    f.X = 200;
+    f.Y = g.MapScroll - 80; // on screen at y 170
+    f.State = fsOnBoard;
+    f.Group = 1;
+    const int piece = g.AddFishka(f);
+    Frames(1);
+    const std::vector<uint32_t> laid = area();
+    EXPECT_FALSE(laid == empty);
+    Frames(3); // drawn once more, then from the stored layer
+    EXPECT_TRUE(area() == laid);
+    g.HoveredPiece = piece;
+    Frames(1);
+    EXPECT_FALSE(area() == laid);
+    g.HoveredPiece = -1;
+    Frames(1);
+    EXPECT_TRUE(area() == laid);
+    g.Fishkas[piece].Group = 2; // cut off from the first network: darker
+    Frames(1);
+    const std::vector<uint32_t> dark = area();
+    EXPECT_FALSE(dark == laid);
+    Frames(3);
+    EXPECT_TRUE(area() == dark);
+    g.RemoveFishka(piece);
+    Frames(1);
+    EXPECT_TRUE(area() == empty);
 }
 
 } // namespace

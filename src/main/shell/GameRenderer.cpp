@@ -90,6 +90,7 @@ void TGameRenderer::RebuildBackground(uint32_t now) {
     const int state = c_.Game.GameState;
     const bool animated = layers_ && layers_->AnimatedBackground();
     c_.State.AnimatedBackground = animated;
+    ++backgroundGeneration_;
     if (state == gsPlaying) {
         DrawToolsAndPreview(Back);
         if (!animated) DrawPictureLayer(Back, now);
@@ -112,10 +113,10 @@ void TGameRenderer::RenderFrame(uint32_t now, bool paused) {
 
 void TGameRenderer::RenderPlaying(uint32_t now, bool paused) {
     TGame& g = c_.Game;
-    c_.Surfaces.CopySurface(Back, Frame, std::nullopt, 0, 0);
+    StartFrame(now, true);
     DrawFeed(now);
-    if (c_.State.AnimatedBackground) DrawPictureLayer(Frame, now);
-    DrawBoardPieces(now);
+    DrawFramePictures();
+    DrawBoardPieces();
     if (layers_) layers_->DrawMovingLayer(now, paused);
     if (layers_ && c_.State.PictureHighlight >= 0 && now < c_.State.PictureHighlightUntil)
         layers_->DrawPictureHighlight(c_.State.PictureHighlight);
@@ -142,13 +143,13 @@ void TGameRenderer::RenderPlaying(uint32_t now, bool paused) {
 }
 
 void TGameRenderer::RenderOther(uint32_t now, bool paused) {
-    c_.Surfaces.CopySurface(Back, Frame, std::nullopt, 0, 0);
+    StartFrame(now, false);
     if (TVexInterfaceObject* bird = c_.Interface.FindInterfaceObject("LBirdWTitle")) {
         bird->OriginLeft = static_cast<int>(std::nearbyint(8 * std::sin(now / 550.0 + 1.07) + 462));
         bird->OriginTop = static_cast<int>(std::nearbyint(10 * std::sin(now / 700.0) + 10));
     }
-    if (c_.State.AnimatedBackground) DrawPictureLayer(Frame, now);
-    DrawBoardPieces(now);
+    DrawFramePictures();
+    DrawBoardPieces();
     if (layers_) layers_->DrawMovingLayer(now, paused);
     DrawLights(now, Frame);
     c_.Interface.DrawAll();

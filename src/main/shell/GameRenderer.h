@@ -2,11 +2,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "archive/Rect.h"
+#include "main/shell/BoardBake.h"
 #include "main/shell/RenderState.h"
 
 class TSurfEngine;
+class TSurface;
 class TVexInterfaceEngine;
 class TVexFontEngine;
 class TGame;
@@ -57,8 +60,23 @@ class TGameRenderer {
     void DrawToolsAndPreview(const char* target);
     void DrawPictureLayer(const char* target, uint32_t now);
 
+    // Plans the pictures and pieces of this frame and copies the frame's start into
+    // "MemorySurface": the baked layer when it holds them, else "Background".
+    void StartFrame(uint32_t now, bool withFeed);
+    void PlanBoardPieces(uint32_t now, bool withFeed);
+    void FeedRects(std::vector<TRect>& out) const;
+    bool PicturesMeetFeed() const;
+    bool BakeStillLayers();
+    TSurface* SurfaceLikeBackground(const char* name);
+    bool SameBackgroundAsBaked() const;
+    bool RedrawMovedPictures();
+    void DrawPictures(const char* target);
+    // The level pictures drawn each frame, unless the frame started from the baked layer.
+    void DrawFramePictures();
+    // The pieces the frame did not start with.
+    void DrawBoardPieces();
+
     void DrawFeed(uint32_t now);
-    void DrawBoardPieces(uint32_t now);
     void DrawGhostsInto(const char* target, uint32_t now);
     void DrawBumperPiece(uint32_t now);
     void DrawSkillIcons(uint32_t now);
@@ -87,5 +105,7 @@ class TGameRenderer {
 
     TRenderContext c_;
     ILevelLayers* layers_ = nullptr;
-    int blockingSquare_ = -1; // the held piece's square with the side that does not match
+    int blockingSquare_ = -1;           // the held piece's square with the side that does not match
+    uint64_t backgroundGeneration_ = 1; // counts the rebuilds of "Background"
+    TBoardBake bake_;
 };

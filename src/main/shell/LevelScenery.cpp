@@ -21,7 +21,8 @@ bool TLevelScenery::AnimatedBackground() const {
 }
 
 // Farthest first, as the pictures are sorted; board-layer movers have a layer of their own.
-void TLevelScenery::DrawPictureLayer(const char* target, uint32_t now) {
+void TLevelScenery::PlanPictureLayer(uint32_t now, std::vector<TPictureDraw>& out) {
+    out.clear();
     const int n = static_cast<int>(objects_.Pictures.size());
     for (int i = 0; i < n; ++i) {
         TLevelPicture& p = objects_.Pictures[i];
@@ -39,10 +40,16 @@ void TLevelScenery::DrawPictureLayer(const char* target, uint32_t now) {
         const int image = p.CurrentImage >= 0 && p.CurrentImage < static_cast<int>(p.Images.size())
                               ? p.CurrentImage
                               : 0;
-        DrawInPlayArea(surfaces_, p.Images[image], target, x,
-                       PictureScreenY(y, p.Z, game_.MapScroll), 255, 0, 0, StillLastColumn);
+        out.push_back({i, image, x, PictureScreenY(y, p.Z, game_.MapScroll), &p.Images[image],
+                       StillLastColumn, TRect{}});
         p.LastUpdate = now;
     }
+}
+
+void TLevelScenery::DrawPictureLayer(const char* target, uint32_t now) {
+    PlanPictureLayer(now, plan_);
+    for (const TPictureDraw& d : plan_)
+        DrawInPlayArea(surfaces_, *d.Image, target, d.X, d.Y, 255, 0, 0, d.LastColumn);
 }
 
 void TLevelScenery::DrawMovingLayer(uint32_t now, bool paused) {

@@ -18,6 +18,7 @@ class TLevelScenery : public ILevelLayers {
 
     bool AnimatedBackground() const override;
     void DrawPictureLayer(const char* target, uint32_t now) override;
+    void PlanPictureLayer(uint32_t now, std::vector<TPictureDraw>& out) override;
     void DrawMovingLayer(uint32_t now, bool paused) override;
     void DrawPictureHighlight(int picture) override;
     void RestartTimers(uint32_t now) override;
@@ -34,4 +35,5 @@ class TLevelScenery : public ILevelLayers {
     TGame& game_;
     TLevelObjects& objects_;
     TLevelRuntime& runtime_;
+    std::vector<TPictureDraw> plan_; // scratch of DrawPictureLayer
 };

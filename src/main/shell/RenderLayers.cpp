@@ -1,19 +1,14 @@
-// The game layers of the frame: feed, board pieces, ghosts, open ends and their markers.
+// The game layers of the frame: feed, ghosts, open ends and their markers.
 #include <cmath>
-#include <numbers>
 
 #include "graphics/SurfEngine.h"
 #include "main/rules/Game.h"
 #include "main/shell/GameRenderer.h"
+#include "main/shell/PlayAreaDraw.h"
 
 namespace {
 const char* const Frame = "MemorySurface";
 constexpr uint32_t White = 0xFFFFFF, Yellow = 0xFFFF, Green = 0x8000, Black = 0;
-
-uint8_t Level8(double v) {
-    const int r = static_cast<int>(std::nearbyint(v));
-    return static_cast<uint8_t>(r < 0 ? 0 : r > 255 ? 255 : r);
-}
 
 // A bonus piece glows yellow, pulsing with its own phase.
 uint8_t BonusGlow(uint32_t now, double phase) {
@@ -59,45 +54,6 @@ void TGameRenderer::DrawBumperPiece(uint32_t now) {
     if (f.X + size.X > 795) r.Right = 795 - f.X - 1;
     c_.Surfaces.DrawAlpha(image, Frame, f.X, f.Y, 255, r, f.Bonus ? Yellow : 0,
                           f.Bonus ? BonusGlow(now, f.Phase) : 0);
-}
-
-void TGameRenderer::DrawBoardPieces(uint32_t now) {
-    TGame& g = c_.Game;
-    const int n = static_cast<int>(g.Fishkas.size());
-    for (int i = 0; i < n; ++i) {
-        TFishka& f = g.Fishkas[i];
-        if (i == g.HeldPiece || f.EffectAttached) continue;
-        if (f.State == fsGhost || f.State == fsFixed || f.State == fsInSteck || f.State == fsHeld ||
-            f.State == fsInBumper)
-            continue;
-        const std::string image = PieceImage(i);
-        const int h = Size(image).Y;
-        if (!(g.MapScroll - 245 - h < f.Y && f.Y < g.MapScroll + 240)) continue;
-        uint32_t tint = 0;
-        uint8_t level = 0;
-        if (f.Group != 1) {
-            tint = Black, level = 180;
-        } else if (f.Marked) {
-            // The end-of-level wave: each piece flashes once a second from its distance tick.
-            if (now > f.Distance + 300) f.Distance += 1000;
-            if (f.Distance <= static_cast<int64_t>(now) && now <= f.Distance + 300) {
-                const double v =
-                    255 - 100 * std::sin((now - f.Distance) * std::numbers::pi / 300.0);
-                tint = White;
-                level = v < 160 ? 100 : Level8(v);
-            }
-        }
-        if (i == g.HoveredPiece) tint = White, level = 200;
-        DrawInPlayArea(image, Frame, f.X, ScreenY(f.Y), 255, tint, level);
-    }
-    if (!c_.State.ShowBlockedSquares) return;
-    const TGeometry& geo = g.Geometry();
-    const std::string blocked = geo.TypeOf(0).ImageName;
-    for (size_t k = 0; k < g.Level.SquareFrag.size(); ++k) {
-        if (g.Level.SquareMask[k] != 0) continue;
-        const TPoint a = geo.FragAnchor(g.Level.SquareFrag[k]);
-        DrawInPlayArea(blocked, Frame, a.X, ScreenY(a.Y));
-    }
 }
 
 void TGameRenderer::DrawGhostsInto(const char* target, uint32_t now) {
