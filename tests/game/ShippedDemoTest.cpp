@@ -47,8 +47,8 @@ TEST_F(ShippedDemo, PlaysToItsEndLayingTheRecordedPiecesEveryTime) {
         EXPECT_EQ(TopWindow(), "WGame");
         UntilTheTitle();
         EXPECT_EQ(TopWindow(), "WTitle");
+        // The demo shows a minute and a half of a level that takes longer to finish.
         EXPECT_EQ(Board(), board[1].str()) << "playback " << playback;
-        EXPECT_TRUE(form.Game().LevelFinished);
     }
 }
 
