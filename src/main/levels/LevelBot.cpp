@@ -214,12 +214,15 @@ class TPlayer {
         int bestPiece = -1, worstPiece = -1;
         double bestGain = -1e18, worstGain = 1e18;
         std::map<int, TMove> byType;
-        for (int piece : g_.Steck) {
-            const TFishka& f = g_.Fishkas[piece];
-            const TPoint size = ImageSize(f.Type);
-            if (f.X + size.X / 2 >= 800) continue; // not on the screen yet
-            auto it = byType.find(f.Type);
-            if (it == byType.end()) it = byType.emplace(f.Type, BestMove(f.Type)).first;
+        // Trials take every placement back by restoring the pieces and the feed, so both are
+        // read by value here.
+        const TIntArray feed = g_.Steck;
+        for (int piece : feed) {
+            const int type = g_.Fishkas[piece].Type;
+            const TPoint size = ImageSize(type);
+            if (g_.Fishkas[piece].X + size.X / 2 >= 800) continue; // not on the screen yet
+            auto it = byType.find(type);
+            if (it == byType.end()) it = byType.emplace(type, BestMove(type)).first;
             if (it->second.Gain > bestGain) bestGain = it->second.Gain, bestPiece = piece;
             if (it->second.Gain < worstGain) worstGain = it->second.Gain, worstPiece = piece;
         }
