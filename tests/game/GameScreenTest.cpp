@@ -19,16 +19,7 @@ namespace {
 class GameScreen : public HeadlessGame {
   protected:
     // A level in progress without a level file: the feed deals the single-square pieces.
-    void Play() {
-        TGame& g = form.Game();
-        g.ResetLevel(clock.Now());
-        g.Level.TypeWeights.assign(16, 1);
-        g.Level.FeedPeriod = 500;
-        g.NextFeedTime = clock.Now();
-        g.GameState = gsPlaying;
-        form.Interface().ChangeModal("WGame");
-        form.RebuildBackground();
-    }
+    void Play() { StartBareLevel(500); }
 };
 
 TEST_F(GameScreen, StartUpReachesTheTitleWithEveryCataloguedImageLoaded) {

@@ -15,14 +15,7 @@ class GameSpeed : public HeadlessGame {
   protected:
     // A level without a level file: one piece enters the feed, the map stands at rest.
     void Play() {
-        TGame& g = form.Game();
-        g.ResetLevel(clock.Now());
-        g.Level.TypeWeights.assign(16, 1);
-        g.Level.FeedPeriod = 1000000;
-        g.NextFeedTime = clock.Now();
-        g.GameState = gsPlaying;
-        form.Interface().ChangeModal("WGame");
-        form.RebuildBackground();
+        StartBareLevel(1000000);
         base_ = clock.Now();
         elapsed_ = 0;
         Frame(33);

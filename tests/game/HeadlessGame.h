@@ -12,6 +12,18 @@
 
 class HeadlessGame : public ::testing::Test {
   protected:
+    // A level in progress without a level file: the feed deals the single-square pieces, the
+    // first at once and then one every feedPeriod ms.
+    void StartBareLevel(int feedPeriod) {
+        TGame& g = form.Game();
+        g.ResetLevel(clock.Now());
+        g.Level.TypeWeights.assign(16, 1);
+        g.Level.FeedPeriod = feedPeriod;
+        g.NextFeedTime = clock.Now();
+        g.GameState = gsPlaying;
+        form.Interface().ChangeModal("WGame");
+        form.RebuildBackground();
+    }
     HeadlessGame()
         : host(folder.WithContent().Path()), platform{clock, display, audio, host},
           form(platform, TMainFormOptions{7u, std::nullopt}), loop(form, host) {}
