@@ -94,10 +94,12 @@ int TBotBoard::ScreenY(int frag) const {
 int TBotBoard::StepsFromNetwork(int frag) const {
     // The network may meet a bonus point's own twigs halfway: any open end of the point's
     // link is a goal. A ghost is reached on its own square.
+    // A laid square of another link is met only at that link's open ends: its walls turn the
+    // network away, so one with none left cannot be reached at all.
     std::vector<char> goal(geo_.Frags.size(), 0);
-    goal[frag] = 1;
     const int square = g_.SquareIndexOfFrag(frag);
     const int group = square >= 0 && !g_.IsRequired(frag) ? g_.Level.SquareGroup[square] : -1;
+    if (Occupant(frag) < 0 || group < 0) goal[frag] = 1;
     if (group >= 0)
         for (const TLight& light : g_.Level.Lights)
             if (LightGroup(light) == group) goal[light.Frag] = 1;

@@ -19,6 +19,7 @@ constexpr double CrowdedSlack = -60; // ... unless the feed is about to jam
 constexpr double PatienceStep = 30;  // ... or the wait for a better piece has been long
 constexpr size_t Crowded = 6;        // feed pieces: more, and the jam is near
 constexpr int StuckDrops = 4;        // pieces given away in a row before a piece is broken
+constexpr double Desperate = -1100;  // never worse: a dead end or a target cut off
 
 // A way to lay a piece: the type it must be turned to, the turns, and where to click.
 struct TMove {
@@ -79,17 +80,25 @@ class TPlayer {
         const TPoint size = ImageSize(type);
         f.X = pointer.X - size.X / 2;
         f.Y = pointer.Y - size.Y / 2;
-        g_.HeldPiece = g_.AddFishka(f);
+        const int piece = g_.HeldPiece = g_.AddFishka(f);
         std::optional<double> value;
-        if (g_.FitTest(g_.HeldPiece).Fits) {
+        if (g_.FitTest(piece).Fits) {
             g_.PlaceHeld(s_.Now());
             if (g_.LevelFinished)
                 value = 1e9;
-            else if (g_.HeldPiece < 0)
+            else if (g_.HeldPiece < 0 && !Rebuilds(piece))
                 value = Value();
         }
         Restore(here);
         return value;
+    }
+
+    // Laying again the piece the hammer just broke undoes the break: the bot would go round
+    // in circles, a hammer a turn.
+    bool Rebuilds(int piece) const {
+        if (broken_.first < 0 || g_.Fishkas[piece].Type != broken_.first) return false;
+        const TIntArray frags = g_.BoardFragsOf(piece);
+        return !frags.empty() && frags.front() == broken_.second;
     }
 
     // The frags a piece may be laid over: open ends and ghosts in view.
@@ -160,11 +169,14 @@ class TPlayer {
     double Floor() const {
         const uint32_t period = std::max(1000, g_.Level.FeedPeriod);
         const double waited = static_cast<double>(s_.Now() - lastLaid_) / period;
-        const double patient = Acceptable - PatienceStep * std::max(0.0, waited - 2);
-        return FeedCrowded() ? std::min(patient, CrowdedSlack) : patient;
+        const double patient =
+            std::max(Desperate, Acceptable - PatienceStep * std::max(0.0, waited - 2));
+        return Hurried() ? std::min(patient, CrowdedSlack) : patient;
     }
 
     bool FeedCrowded() const { return g_.Steck.size() >= Crowded; }
+    // In the mode without losing a crowded feed only waits: nothing hurries a move.
+    bool Hurried() const { return g_.Mode != pmNoLose && FeedCrowded(); }
     bool BumperFree() const { return g_.BumperPiece < 0 && s_.Now() > g_.BumperBlockedUntil; }
 
     bool ActHolding() {
@@ -298,7 +310,7 @@ class TPlayer {
         if (dropsInARow_ < StuckDrops || g_.HammerCount <= 0) return false;
         const TGameSnapshot here = Save();
         double best = -1e18;
-        int bestFrag = -1;
+        int bestFrag = -1, bestType = -1;
         for (int p = 0; p < static_cast<int>(g_.Fishkas.size()); ++p) {
             const TFishka& f = g_.Fishkas[p];
             if (f.State != fsOnBoard || f.Root || f.InitialGroup == 1) continue;
@@ -308,9 +320,10 @@ class TPlayer {
             g_.HammerBoard(HammerPointer(frags.front()), s_.Now());
             const double v = Value();
             Restore(here);
-            if (v > best) best = v, bestFrag = frags.front();
+            if (v > best) best = v, bestFrag = frags.front(), bestType = f.Type;
         }
         if (bestFrag < 0) return false;
+        broken_ = {bestType, bestFrag};
         tool_ = {PointerHammer, bestFrag};
         dropsInARow_ = 0;
         Press(ibLeft, HammerButtonAt);
@@ -331,6 +344,7 @@ class TPlayer {
     std::optional<TMove> plan_;
     std::vector<TMove> refused_;
     std::pair<std::string, int> tool_;
+    std::pair<int, int> broken_{-1, -1}; // the type and first frag of the piece last broken
     int dropsInARow_ = 0;
     uint32_t lastLaid_ = TLevelSandbox::StartTick;
     int placements_ = 0, drops_ = 0, hammers_ = 0, clippers_ = 0;
