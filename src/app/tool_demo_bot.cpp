@@ -20,6 +20,7 @@ struct TPlan {
     int Turns = 0;
     TPoint Pointer;
     int Score = 0; // open ends closed, and the wanted combination furthered
+    TPoint Lands;  // where the piece lies: many pointers lay it on the same squares
 };
 
 class TBot {
@@ -155,11 +156,13 @@ std::optional<TPlan> PlanPlacement(TGame& g, int piece, const std::vector<TPlan>
                     int closes = 0;
                     for (const TLight& l : g.Level.Lights)
                         closes += std::count(fit.Frags.begin(), fit.Frags.end(), l.Frag) > 0;
-                    const TPlan plan{turns, p,
-                                     10 * closes + CombinationScore(g, type, fit.X, fit.Y)};
+                    const TPlan plan{turns,
+                                     p,
+                                     10 * closes + CombinationScore(g, type, fit.X, fit.Y),
+                                     {fit.X, fit.Y}};
                     const bool wasRefused =
                         std::any_of(refused.begin(), refused.end(), [&](const TPlan& r) {
-                            return r.Turns == turns && r.Pointer.X == p.X && r.Pointer.Y == p.Y;
+                            return r.Turns == turns && r.Lands.X == fit.X && r.Lands.Y == fit.Y;
                         });
                     if (closes > 0 && !wasRefused && (!best || plan.Score > best->Score))
                         best = plan;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <unordered_set>
 
 namespace {
 
@@ -11,6 +12,7 @@ constexpr double ClippableCost = 250; // ... when a clipper is in hand
 constexpr double OutOfViewCost = 300; // the view follows the highest end; this one fell out
 constexpr double TargetCost = 500;    // a bonus point or a ghost still to reach
 constexpr double StepCost = 30;       // per free square between the network and a target
+constexpr double ClimbCost = 30;      // per row between the network's top and the unseen map
 constexpr double UnreachableCost = 4000;
 constexpr double StrandedCost = 1e6; // the root network closed with targets left
 constexpr int ViewBottom = 470;
@@ -36,14 +38,15 @@ TBotBoard::TBotBoard(const TGame& game, const TLevelObjects& objects)
     }
 }
 
+bool TBotBoard::Ghost(int square) const {
+    const int piece = g_.Level.SquarePiece[square];
+    return piece >= 0 && piece < static_cast<int>(g_.Fishkas.size()) &&
+           g_.Fishkas[piece].State == fsGhost;
+}
+
 int TBotBoard::Occupant(int frag) const {
     const int i = g_.SquareIndexOfFrag(frag);
-    if (i < 0) return -1;
-    const int piece = g_.Level.SquarePiece[i];
-    if (piece >= 0 && piece < static_cast<int>(g_.Fishkas.size()) &&
-        g_.Fishkas[piece].State == fsGhost)
-        return -1;
-    return i;
+    return i < 0 || Ghost(i) ? -1 : i;
 }
 
 void TBotBoard::Needs(int frag, int& must, int& may) const {
@@ -91,18 +94,15 @@ int TBotBoard::ScreenY(int frag) const {
     return geo_.FragAnchor(frag).Y - g_.MapScroll + 245;
 }
 
-int TBotBoard::StepsFromNetwork(int frag) const {
-    // The network may meet a bonus point's own twigs halfway: any open end of the point's
-    // link is a goal. A ghost is reached on its own square.
-    // A laid square of another link is met only at that link's open ends: its walls turn the
-    // network away, so one with none left cannot be reached at all.
-    std::vector<char> goal(geo_.Frags.size(), 0);
-    const int square = g_.SquareIndexOfFrag(frag);
-    const int group = square >= 0 && !g_.IsRequired(frag) ? g_.Level.SquareGroup[square] : -1;
-    if (Occupant(frag) < 0 || group < 0) goal[frag] = 1;
-    if (group >= 0)
-        for (const TLight& light : g_.Level.Lights)
-            if (LightGroup(light) == group) goal[light.Frag] = 1;
+std::vector<int> TBotBoard::NetworkDistances() const {
+    // One walk over the free squares from every open end of the root network serves all the
+    // targets of a position: the bot weighs thousands of positions a game.
+    std::vector<char> taken(geo_.Frags.size(), 0);
+    for (size_t i = 0; i < g_.Level.SquareFrag.size(); ++i) {
+        const int frag = g_.Level.SquareFrag[i];
+        if (!Ghost(static_cast<int>(i)) && frag >= 0 && frag < static_cast<int>(taken.size()))
+            taken[frag] = 1;
+    }
     std::vector<int> dist(geo_.Frags.size(), -1);
     std::deque<int> queue;
     for (const TLight& light : g_.Level.Lights)
@@ -113,19 +113,35 @@ int TBotBoard::StepsFromNetwork(int frag) const {
     while (!queue.empty()) {
         const int f = queue.front();
         queue.pop_front();
-        if (goal[f]) return dist[f];
         geo_.ForEachConnectAt(f, [&](int, int other, int) {
-            if (dist[other] >= 0) return;
-            if (goal[other]) {
-                dist[other] = dist[f] + 1;
-                queue.push_front(other);
-            } else if (Occupant(other) < 0) {
-                dist[other] = dist[f] + 1;
-                queue.push_back(other);
-            }
+            if (dist[other] >= 0 || taken[other]) return;
+            dist[other] = dist[f] + 1;
+            queue.push_back(other);
         });
     }
-    return -1;
+    return dist;
+}
+
+int TBotBoard::StepsTo(int frag, const std::vector<int>& dist) const {
+    int best = -1;
+    auto reach = [&](int steps) {
+        if (steps >= 0 && (best < 0 || steps < best)) best = steps;
+    };
+    // A laid square of another link is met only at that link's open ends: its walls turn the
+    // network away, so one with none left cannot be reached at all. A ghost, a free square or
+    // a square of no link is reached on or beside itself.
+    const int square = g_.SquareIndexOfFrag(frag);
+    const int group = square >= 0 && !g_.IsRequired(frag) ? g_.Level.SquareGroup[square] : -1;
+    if (Occupant(frag) < 0)
+        reach(dist[frag]);
+    else if (group < 0)
+        geo_.ForEachConnectAt(frag, [&](int, int other, int) {
+            if (dist[other] >= 0) reach(dist[other] + 1);
+        });
+    if (group >= 0)
+        for (const TLight& light : g_.Level.Lights)
+            if (LightGroup(light) == group) reach(dist[light.Frag]);
+    return best;
 }
 
 std::vector<TBotBoard::TTarget> TBotBoard::Targets(int seenTop) const {
@@ -143,8 +159,8 @@ std::vector<TBotBoard::TTarget> TBotBoard::Targets(int seenTop) const {
     std::vector<int> groups;
     for (size_t i = 0; i < g_.Level.SquareFrag.size(); ++i) {
         const int frag = g_.Level.SquareFrag[i], group = g_.Level.SquareGroup[i];
-        if (group == 1 || g_.IsFinishFrag(frag) || g_.IsRequired(frag) || Occupant(frag) < 0 ||
-            std::find(groups.begin(), groups.end(), group) != groups.end())
+        if (group == 1 || Ghost(static_cast<int>(i)) || g_.IsFinishFrag(frag) ||
+            g_.IsRequired(frag) || std::find(groups.begin(), groups.end(), group) != groups.end())
             continue;
         groups.push_back(group);
         out.push_back({frag, geo_.FragAnchor(frag).Y >= seenTop});
@@ -158,6 +174,14 @@ double TBotBoard::CombinationValue() const {
     const int comb = L.CombSequence[L.CombPos];
     if (comb < 0 || comb >= static_cast<int>(geo_.Combinations.size())) return 0;
     // Pieces already standing as a part of the wanted arrangement, anchored on any laid piece.
+    std::unordered_set<uint64_t> laid;
+    auto key = [](int type, int x, int y) {
+        return (static_cast<uint64_t>(type) << 48) ^
+               (static_cast<uint64_t>(static_cast<uint32_t>(x) & 0xffffff) << 24) ^
+               (static_cast<uint32_t>(y) & 0xffffff);
+    };
+    for (const TFishka& f : g_.Fishkas)
+        if (f.State == fsOnBoard) laid.insert(key(f.Type, f.X, f.Y));
     int best = 0;
     for (const TOneStamp& stamp : geo_.Combinations[comb])
         for (const TStampCell& anchor : stamp)
@@ -166,11 +190,7 @@ double TBotBoard::CombinationValue() const {
                 const int dx = f.X - anchor.X, dy = f.Y - anchor.Y;
                 int matched = 0;
                 for (const TStampCell& cell : stamp)
-                    matched +=
-                        std::any_of(g_.Fishkas.begin(), g_.Fishkas.end(), [&](const TFishka& o) {
-                            return o.State == fsOnBoard && o.Type == cell.Type &&
-                                   o.X == cell.X + dx && o.Y == cell.Y + dy;
-                        });
+                    matched += laid.count(key(cell.Type, cell.X + dx, cell.Y + dy)) > 0;
                 best = std::max(best, matched);
             }
     return 20.0 * best;
@@ -187,24 +207,38 @@ bool TBotBoard::SquareMayLie(int type, int k, int frag) const {
 double TBotBoard::Value(int seenTop, int clippers, bool withView) const {
     double v = 0;
     int rootLights = 0, clippable = clippers;
-    int top = 1 << 30, bottom = -(1 << 30);
+    int top = 1 << 30, bottom = -(1 << 30), rootTop = 1 << 30;
+    bool rootInView = false;
     for (const TLight& light : g_.Level.Lights) {
         v -= LightCost;
         if (DeadLight(light))
             v -= !OffBoard(light.Frag) && clippable-- > 0 ? ClippableCost : DeadCost;
         if (withView && ScreenY(light.Frag) > ViewBottom) v -= OutOfViewCost;
-        if (LightGroup(light) == 1) ++rootLights;
+
         const int y = geo_.FragAnchor(light.Frag).Y;
+        if (LightGroup(light) == 1) {
+            ++rootLights, rootTop = std::min(rootTop, y);
+            rootInView = rootInView || y - g_.ScrollTarget + 245 >= 0;
+        }
         top = std::min(top, y), bottom = std::max(bottom, y);
     }
     if (withView && bottom - top > SpreadAllowed) v -= SpreadCost * (bottom - top - SpreadAllowed);
     const std::vector<TTarget> targets = Targets(seenTop);
     if (!targets.empty() && rootLights == 0) v -= StrandedCost;
+    // The view goes where the lowest end takes it: a network whose every end lies above it
+    // waits, untouchable, until the ends below are closed or moved up.
+    if (withView && rootLights > 0 && !rootInView) v -= OutOfViewCost;
+    std::vector<int> dist;
+    bool unseen = false;
     for (const TTarget& t : targets) {
         v -= TargetCost;
+        unseen = unseen || !t.Seen;
         if (!t.Seen) continue;
-        const int steps = StepsFromNetwork(t.Frag);
+        if (dist.empty()) dist = NetworkDistances();
+        const int steps = StepsTo(t.Frag, dist);
         v -= steps < 0 ? UnreachableCost : StepCost * steps;
     }
+    // Something still waits above what has been seen: the network climbs towards it.
+    if (unseen && rootTop < (1 << 30)) v -= ClimbCost * std::max(0, rootTop - seenTop) / 40;
     return v + CombinationValue();
 }

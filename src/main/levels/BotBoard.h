@@ -30,8 +30,10 @@ class TBotBoard {
         bool Seen = false;
     };
     std::vector<TTarget> Targets(int seenTop) const;
-    // Free-square steps from any open end of the root network to the frag; -1 when none.
-    int StepsFromNetwork(int frag) const;
+    // Free-square steps from the open ends of the root network to every frag (-1: none), and
+    // from them to the target on a frag.
+    std::vector<int> NetworkDistances() const;
+    int StepsTo(int frag, const std::vector<int>& dist) const;
     // Screen y of a board frag's top at the current scroll.
     int ScreenY(int frag) const;
 
@@ -40,6 +42,7 @@ class TBotBoard {
 
   private:
     int Occupant(int frag) const; // the square index, or -1 for a free or ghost frag
+    bool Ghost(int square) const;
     int LightGroup(const TLight& light) const;
     double CombinationValue() const;
 

@@ -116,6 +116,10 @@ class TPlayer {
         return frags;
     }
 
+    // A tool the game refused on a frag (a clip that would close a link too early) is not
+    // tried there again until a piece is laid.
+    bool Failed(int frag) const { return IntArrayContains(frag, failed_); }
+
     bool Refused(int type, int frag) const {
         return std::any_of(refused_.begin(), refused_.end(),
                            [&](const TMove& m) { return m.Type == type && m.Frag == frag; });
@@ -202,6 +206,7 @@ class TPlayer {
             lastLaid_ = s_.Now();
             dropsInARow_ = 0;
             refused_.clear();
+            failed_.clear();
         }
         plan_.reset();
         return true;
@@ -257,13 +262,13 @@ class TPlayer {
         for (const TLight& light : g_.Level.Lights) {
             const int y = board_.ScreenY(light.Frag);
             if (y < 0 || y > 460 || !board_.DeadLight(light)) continue;
-            if (g_.ClipperCount > 0 && !board_.OffBoard(light.Frag) &&
+            if (g_.ClipperCount > 0 && !board_.OffBoard(light.Frag) && !Failed(light.Frag) &&
                 g_.ClipPreviewType(light.Frag) >= 0) {
                 tool_ = {PointerClipper, light.Frag};
                 Press(ibLeft, ClipperButtonAt);
                 return true;
             }
-            if (g_.HammerCount > 0) {
+            if (g_.HammerCount > 0 && !Failed(light.Frag)) {
                 int piece = -1;
                 g_.Geometry().ForEachConnectAt(light.Frag, [&](int, int other, int) {
                     const int i = g_.SquareIndexOfFrag(other);
@@ -274,6 +279,7 @@ class TPlayer {
                         piece = p;
                 });
                 if (piece >= 0) {
+                    failed_.push_back(light.Frag); // one try a light until the board changes
                     tool_ = {PointerHammer, g_.BoardFragsOf(piece).front()};
                     Press(ibLeft, HammerButtonAt);
                     return true;
@@ -295,10 +301,12 @@ class TPlayer {
             const int before = g_.ClipperCount;
             Press(ibLeft, {a.X + 18, a.Y + 16 - g_.MapScroll + 245});
             clippers_ += g_.ClipperCount < before;
+            if (g_.ClipperCount == before) failed_.push_back(tool_.second);
         } else {
             const int before = g_.HammerCount;
             Press(ibLeft, HammerPointer(tool_.second));
             hammers_ += g_.HammerCount < before;
+            if (g_.HammerCount == before) failed_.push_back(tool_.second);
         }
         if (g_.PointerImage != PointerNormal) Press(ibRight, g_.PointerPos);
         return true;
@@ -343,6 +351,7 @@ class TPlayer {
     int seenTop_ = 0;
     std::optional<TMove> plan_;
     std::vector<TMove> refused_;
+    TIntArray failed_;
     std::pair<std::string, int> tool_;
     std::pair<int, int> broken_{-1, -1}; // the type and first frag of the piece last broken
     int dropsInARow_ = 0;

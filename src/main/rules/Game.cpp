@@ -56,6 +56,15 @@ int TGame::SquareIndexOfFrag(int frag) const {
     return IntArrayIndexOf(Level.SquareFrag, frag);
 }
 
+std::vector<int> TGame::SquareIndexByFrag() const {
+    std::vector<int> index(geo_.Frags.size(), -1);
+    for (int i = static_cast<int>(Level.SquareFrag.size()) - 1; i >= 0; --i) {
+        const int frag = Level.SquareFrag[i];
+        if (frag >= 0 && frag < static_cast<int>(index.size())) index[frag] = i;
+    }
+    return index;
+}
+
 int TGame::RequiredMaskOf(int frag) const {
     int i = IntArrayIndexOf(Level.RequiredFrag, frag);
     return i < 0 || i >= static_cast<int>(Level.RequiredMask.size()) ? -1 : Level.RequiredMask[i];

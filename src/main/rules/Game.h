@@ -143,6 +143,8 @@ class TGame {
 
     // --- board queries -----------------------------------------------------------------------
     int SquareIndexOfFrag(int frag) const;
+    // The same for every frag at once, for walks that ask it of each square's neighbours.
+    std::vector<int> SquareIndexByFrag() const;
     bool IsRequired(int frag) const { return IntArrayContains(frag, Level.RequiredFrag); }
     int RequiredMaskOf(int frag) const;
     bool IsFinishFrag(int frag) const { return IntArrayContains(frag, Level.FinishFrags); }

@@ -49,11 +49,12 @@ bool TGame::FindOpenEnds(int* highestFrag) {
     int highest = -1;
     for (size_t i = 0; i < L.SquareFrag.size(); ++i)
         if (L.SquareGroup[i] != 1 && !IsFinishFrag(L.SquareFrag[i])) finished = false;
+    const std::vector<int> squareAt = SquareIndexByFrag();
     for (size_t i = 0; i < L.SquareFrag.size(); ++i) {
         int mask = L.SquareMask[i];
         geo_.ForEachConnectAt(L.SquareFrag[i], [&](int side, int other, int otherSide) {
             if (!geo_.SquareHasTwig(mask, side)) return;
-            int j = SquareIndexOfFrag(other);
+            int j = squareAt[other];
             bool open =
                 j < 0 || (L.SquarePiece[j] >= 0 && Fishkas[L.SquarePiece[j]].State == fsGhost);
             if (!open) return;
@@ -72,7 +73,7 @@ bool TGame::FindOpenEnds(int* highestFrag) {
         for (const TLight& light : L.Lights) {
             if (!IntArrayContains(light.Frag, L.NearLights)) L.NearLights.push_back(light.Frag);
             geo_.ForEachConnectAt(light.Frag, [&](int, int other, int) {
-                if (SquareIndexOfFrag(other) < 0 && !IntArrayContains(other, L.NearLights))
+                if (squareAt[other] < 0 && !IntArrayContains(other, L.NearLights))
                     L.NearLights.push_back(other);
             });
         }
@@ -86,12 +87,13 @@ bool TGame::GroupIsClosed(int group) const {
     if (group == -1) return false;
     if (std::all_of(L.SquareGroup.begin(), L.SquareGroup.end(), [](int g) { return g == 1; }))
         return false;
+    const std::vector<int> squareAt = SquareIndexByFrag();
     for (size_t i = 0; i < L.SquareFrag.size(); ++i) {
         if (L.SquareGroup[i] != group) continue;
         bool open = false;
         int mask = L.SquareMask[i];
         geo_.ForEachConnectAt(L.SquareFrag[i], [&](int side, int other, int) {
-            if (geo_.SquareHasTwig(mask, side) && SquareIndexOfFrag(other) < 0) open = true;
+            if (geo_.SquareHasTwig(mask, side) && squareAt[other] < 0) open = true;
         });
         if (open) return false;
     }
