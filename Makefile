@@ -44,10 +44,14 @@ package: build
 check-package: build
 	scripts/check-package $(BUILD)
 
+# The bot's sample over all the shipped levels plays long climbs; under the sanitizers it would
+# take a quarter of an hour, and the other play tests take the bot through the same code.
+ASAN_SKIP := TheBotWinsEveryShippedLevel
+
 check-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUORREL_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -E $(ASAN_SKIP)
 
 # Every reader's harness over its corpus, then FUZZ_SECONDS of new inputs each (0: the corpus
 # only); any finding fails. The level and demo harnesses play in the game `build` makes.

@@ -34,7 +34,7 @@ TEST(LevelPlayTest, TheBotWinsEveryShippedLevel) {
 
 // The same seeds play the same games, game by game.
 TEST(LevelPlayTest, TheSameSeedsGiveTheSameGames) {
-    const std::string level = ShippedLevelList().back();
+    const std::string level = ShippedLevelList().at(8); // the combinations: a short level
     const std::string args = "level play --verbose --seeds 4 --first-seed 7" + Dir + level;
     const ToolResult first = RunTool(args), second = RunTool(args);
     EXPECT_EQ(first.Status, 0);
