@@ -47,7 +47,7 @@ TEST_F(ShippedDemo, PlaysToItsEndLayingTheRecordedPiecesEveryTime) {
         EXPECT_EQ(TopWindow(), "WGame");
         UntilTheTitle();
         EXPECT_EQ(TopWindow(), "WTitle");
-        // The demo shows a minute and a half of a level that takes longer to finish.
+        // The demo shows eighty seconds of a level and stops before its end.
         EXPECT_EQ(Board(), board[1].str()) << "playback " << playback;
     }
 }
