@@ -38,14 +38,7 @@ void TEffectList::DrawEffects(TSurfEngine& engine, int mapShift, uint32_t now) c
         TRect r = FrameRect(e, w, h);
         const int frameWidth = w / std::max<int>(1, e.FramesNumber);
         const TRect& clip = e.Clipper;
-        if (x < clip.Left) {
-            r.Left += clip.Left - x;
-            x = clip.Left;
-        }
-        if (y < clip.Top) {
-            r.Top += clip.Top - y;
-            y = clip.Top;
-        }
+        CutTopLeft(r, x, y, clip);
         if (x + frameWidth > clip.Right) r.Right -= x + frameWidth - clip.Right;
         if (y + h > clip.Bottom) r.Bottom -= y + h - clip.Bottom;
         if (r.Left > r.Right || r.Top > r.Bottom) continue;

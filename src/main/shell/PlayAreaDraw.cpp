@@ -39,14 +39,7 @@ void DrawInPlayAreaWithin(TSurfEngine& surfaces, const std::string& image, const
                           std::optional<int> lastColumn) {
     TRect r;
     if (!CutToPlayArea(surfaces, image, x, y, lastColumn, r)) return;
-    if (x < within.Left) {
-        r.Left += within.Left - x;
-        x = within.Left;
-    }
-    if (y < within.Top) {
-        r.Top += within.Top - y;
-        y = within.Top;
-    }
+    CutTopLeft(r, x, y, within);
     if (x + (r.Right - r.Left) > within.Right) r.Right = r.Left + (within.Right - x);
     if (y + (r.Bottom - r.Top) > within.Bottom) r.Bottom = r.Top + (within.Bottom - y);
     if (r.Bottom < r.Top || r.Right < r.Left) return;
