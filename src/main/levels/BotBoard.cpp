@@ -97,12 +97,7 @@ int TBotBoard::ScreenY(int frag) const {
 std::vector<int> TBotBoard::NetworkDistances() const {
     // One walk over the free squares from every open end of the root network serves all the
     // targets of a position: the bot weighs thousands of positions a game.
-    std::vector<char> taken(geo_.Frags.size(), 0);
-    for (size_t i = 0; i < g_.Level.SquareFrag.size(); ++i) {
-        const int frag = g_.Level.SquareFrag[i];
-        if (!Ghost(static_cast<int>(i)) && frag >= 0 && frag < static_cast<int>(taken.size()))
-            taken[frag] = 1;
-    }
+    const std::vector<int> squareAt = g_.SquareIndexByFrag();
     std::vector<int> dist(geo_.Frags.size(), -1);
     std::deque<int> queue;
     for (const TLight& light : g_.Level.Lights)
@@ -114,7 +109,7 @@ std::vector<int> TBotBoard::NetworkDistances() const {
         const int f = queue.front();
         queue.pop_front();
         geo_.ForEachConnectAt(f, [&](int, int other, int) {
-            if (dist[other] >= 0 || taken[other]) return;
+            if (dist[other] >= 0 || (squareAt[other] >= 0 && !Ghost(squareAt[other]))) return;
             dist[other] = dist[f] + 1;
             queue.push_back(other);
         });
