@@ -169,6 +169,26 @@ TEST_F(LevelObjectsTest, GhostGroupPaysOnceAllGhostsAreCovered) {
     EXPECT_FALSE(objects.GhostGroups[1].Done);
 }
 
+// Breaking or taking back a piece numbers the groups again from the twigs; a link brought back
+// by its ghost group has no twig to the root and must not fall out of the root's group, or
+// the level could never be finished.
+TEST_F(LevelObjectsTest, LinkBroughtBackStaysJoinedWhenGroupsAreNumberedAgain) {
+    Load({Scroll, Root, "<GhostGroup>", "<GhostFishka " + At(3, 3) + " type=\"5\"/>",
+          "<GGBonusProb>0 1</GGBonusProb>"});
+    Lay(5, Frag(3, 3));
+    ASSERT_TRUE(objects.GhostGroups[0].Done);
+    Lay(5, Frag(1, 0));
+    game.HammerCount = 1;
+    const TPoint at = geometry.FragAnchor(Frag(1, 0));
+    game.HammerBoard({at.X + 7, at.Y - game.MapScroll + 245}, 4000);
+    ASSERT_LT(PieceOn(Frag(1, 0)), 0);
+    EXPECT_EQ(game.Level.SquareGroup[game.SquareIndexOfFrag(Frag(3, 3))], 1);
+    Lay(5, Frag(1, 0));
+    ASSERT_TRUE(game.TakePiece(PieceOn(Frag(1, 0)), {}, 5000)); // the piece just laid comes back
+    EXPECT_EQ(game.Level.SquareGroup[game.SquareIndexOfFrag(Frag(3, 3))], 1);
+    EXPECT_EQ(game.Fishkas[PieceOn(Frag(3, 3))].Group, 1);
+}
+
 TEST_F(LevelObjectsTest, GhostGroupGivesNoBonusDuringDemoPlaybackAndSkipsBlockedFrags) {
     bonusTypes[1].PlusScore = 10;
     Load({Scroll, Root, "<GhostGroup>", "<GGBonusProb>0 1</GGBonusProb>"});

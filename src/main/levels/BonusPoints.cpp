@@ -85,6 +85,34 @@ void TLevelRuntime::RunActions(const TLevelActions& actions, const TStartEffect&
     game_.UpdateScrollTarget(highest);
 }
 
+// The whole links the group's pieces belong to join the root's group, not just their squares:
+// a piece already linked to one would otherwise keep a group of its own that no later piece
+// can close, and the level could never be finished. A ghost back on a frag of the group (its
+// piece was broken) stays out until it is covered again.
+void TLevelRuntime::JoinRootGroup(const TGhostFishGroup& g) {
+    TLevel& L = game_.Level;
+    TIntArray joined;
+    for (int frag : g.GhostFrags) {
+        int j = game_.SquareIndexOfFrag(frag);
+        int piece = j >= 0 ? L.SquarePiece[j] : -1; // a blocked square has no piece
+        if (piece < 0 || game_.Fishkas[piece].State == fsGhost) continue;
+        if (!IntArrayContains(L.SquareGroup[j], joined)) joined.push_back(L.SquareGroup[j]);
+    }
+    for (size_t j = 0; j < L.SquareGroup.size(); ++j) {
+        if (!IntArrayContains(L.SquareGroup[j], joined)) continue;
+        L.SquareGroup[j] = 1;
+        if (L.SquarePiece[j] >= 0) game_.Fishkas[L.SquarePiece[j]].Group = 1;
+    }
+}
+
+// Groups are numbered again from the twigs alone after a piece leaves the board; the links
+// that ghost groups brought back were joined by the level, not by twigs, and stay joined.
+void TLevelRuntime::GroupsRecomputed() {
+    objects_.VisitedFrags.clear();
+    for (const TGhostFishGroup& g : objects_.GhostGroups)
+        if (g.Done) JoinRootGroup(g);
+}
+
 void TLevelRuntime::CheckGhostGroups(uint32_t now) {
     TLevel& L = game_.Level;
     bool changed = false;
@@ -98,21 +126,12 @@ void TLevelRuntime::CheckGhostGroups(uint32_t now) {
             if (piece >= 0 && game_.Fishkas[piece].State == fsGhost) g.Done = false;
         }
         if (!g.Done) continue;
-        TIntArray joined;
         for (int frag : g.GhostFrags) {
             int j = game_.SquareIndexOfFrag(frag);
-            if (j < 0 || L.SquarePiece[j] < 0) continue; // a blocked square has no piece
-            game_.Host().StartEffect("TwinkleFishka", {}, L.SquarePiece[j], -1);
-            if (!IntArrayContains(L.SquareGroup[j], joined)) joined.push_back(L.SquareGroup[j]);
+            if (j >= 0 && L.SquarePiece[j] >= 0)
+                game_.Host().StartEffect("TwinkleFishka", {}, L.SquarePiece[j], -1);
         }
-        // The whole links the ghosts belong to join the root's group, not just their squares:
-        // a piece already linked to a ghost would otherwise keep a group of its own that no
-        // later piece can close, and the level could never be finished.
-        for (size_t j = 0; j < L.SquareGroup.size(); ++j) {
-            if (!IntArrayContains(L.SquareGroup[j], joined)) continue;
-            L.SquareGroup[j] = 1;
-            if (L.SquarePiece[j] >= 0) game_.Fishkas[L.SquarePiece[j]].Group = 1;
-        }
+        JoinRootGroup(g);
         if (!game_.DemoPlaying) game_.GiveWeightedBonus(g.BonusWeights, now);
         changed = true;
     }

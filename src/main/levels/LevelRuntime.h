@@ -33,7 +33,7 @@ class TLevelRuntime : public IRuleHooks {
     void CheckBonusPoints(uint32_t now) override;
     void CheckGhostGroups(uint32_t now) override;
     void RestartLevelTimers(uint32_t now) override;
-    void GroupsRecomputed() override { objects_.VisitedFrags.clear(); }
+    void GroupsRecomputed() override;
 
     // --- pictures ---------------------------------------------------------------------------
     // One motion step of a moving picture along its curve (called when it is drawn).
@@ -53,6 +53,7 @@ class TLevelRuntime : public IRuleHooks {
     void RunActions(const TLevelActions& actions, const TStartEffect& start, uint32_t now);
     void StartEffect(const std::string& name, const std::string& surface, TPoint at);
     void LiftToGhost(int piece, int frag);
+    void JoinRootGroup(const TGhostFishGroup& g);
     TPoint FirstImageSize(const TLevelPicture& p) const;
 
     TGame& game_;
