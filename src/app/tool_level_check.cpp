@@ -61,7 +61,7 @@ int LevelCheckCommand(const std::vector<std::string>& args) {
     try {
         PrepareGameArchives(o.Folders.Data, o.Folders.User, {});
         TGameNames data(o.Folders.User);
-        IGameHost host;
+        TQuietGameHost host;
         TGeometry geometry;
         LoadGeometry(geometry, data.Squares, "Squares", host);
         std::vector<TBonusType> bonusTypes;

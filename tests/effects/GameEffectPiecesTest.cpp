@@ -8,7 +8,7 @@
 
 namespace {
 
-struct SizedHost : IGameHost {
+struct SizedHost : TQuietGameHost {
     TPoint ImageSize(const std::string& name) override {
         return name == "quest.png" ? TPoint{20, 20} : TPoint{40, 30};
     }

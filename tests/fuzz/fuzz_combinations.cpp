@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::vector<TBonusType> bonusTypes;
     Random random(1);
-    IGameHost host;
+    TQuietGameHost host;
     TGame game(geometry, bonusTypes, random, host);
     const int count = std::min<int>(static_cast<int>(geometry.Combinations.size()), 32);
     for (int comb = 0; comb < count; ++comb) {

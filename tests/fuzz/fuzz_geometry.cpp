@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             entry.Write(parts[i].data(), parts[i].size());
             squares.Add(Entries[i], 0, entry);
         }
-        IGameHost host;
+        TQuietGameHost host;
         TGeometry geometry;
         LoadGeometry(geometry, squares, "Squares", host);
         Walk(geometry);

@@ -32,7 +32,7 @@ TEST_F(GameScreen, StartUpReachesTheTitleWithEveryCataloguedImageLoaded) {
         EXPECT_GE(form.Surfaces().FindSurface(entry.Name), 0) << entry.Name;
     for (const char* name : {"MemorySurface", "Background", "MouseCursor", "GamePlay1"})
         EXPECT_GE(form.Surfaces().FindSurface(name), 0) << name;
-    EXPECT_EQ(form.Render().PointerImage, "MouseCursor");
+    EXPECT_EQ(form.Game().PointerImage, PointerNormal);
     // The title is drawn, not a black frame, and the bird hovers near its place.
     EXPECT_GT(Differing(0, 0, 799, 599, 0), 400000);
     auto* bird = form.Interface().FindInterfaceObject("LBirdWTitle");

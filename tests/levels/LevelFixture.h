@@ -12,7 +12,7 @@
 #include "main/levels/LevelRuntime.h"
 
 // Remembers what the level code asks of the game, as short lines.
-class TLevelTestHost : public IGameHost, public ILevelHost {
+class TLevelTestHost : public TQuietGameHost, public ILevelHost {
   public:
     std::vector<std::string> Log;
     std::vector<int> Progress;

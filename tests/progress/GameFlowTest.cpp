@@ -308,12 +308,6 @@ TEST_F(FlowTest, EveryHandlerIsPublishedByName) {
     EXPECT_EQ(game.Level.LevelScore, 0);
 }
 
-// An input host that serves nothing: the flow under test is all that answers.
-class TQuietInputHost : public IPlayInputHost {
-    void StopDemo() override {}
-    void ToggleDemoRecording(uint32_t) override {}
-};
-
 // Keys and mouse through a level, its finish, the between-level menu and the next level.
 TEST_F(FlowTest, ALevelIsPlayedFinishedAndTheNextOneStarted) {
     TQuietInputHost inputHost;

@@ -3,12 +3,10 @@
 #include "rules/RulesFixture.h"
 
 // Remembers what the input asks of the interface, the renderer and the rest of the game.
-class TRecordingInputHost : public IPlayInputHost {
+class TRecordingInputHost : public TQuietInputHost {
   public:
     std::vector<std::string> Log;
     std::string TopWindow;
-    int ClipPreviewType = -2;
-    int ClipPreviewFrag = -2;
 
     void InterfaceMouseMove(int x, int y) override { Add("ui move", x, y); }
     void InterfaceMouseDown(int b, int x, int y) override { Add("ui down " + N(b), x, y); }
@@ -20,10 +18,6 @@ class TRecordingInputHost : public IPlayInputHost {
     bool CallMethod(const std::string& name) override {
         Log.push_back("call " + name);
         return true;
-    }
-    void SetClipPreview(int type, int frag) override {
-        ClipPreviewType = type;
-        ClipPreviewFrag = frag;
     }
     void HighlightPictureAt(TPoint at, uint32_t) override { Add("highlight", at.X, at.Y); }
     void SwitchDisplayMode() override { Log.push_back("display"); }

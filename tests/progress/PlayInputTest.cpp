@@ -165,17 +165,16 @@ TEST_F(InputPointerTest, TheClipperPreviewComesBackWhenTheClipperIsChosenAgain) 
     MoveTo(ClipperOver(G::Frag(1, 0)));
     input.FormKeyDown(F4, 0, 0);
     ASSERT_EQ(game.PointerImage, PointerClipper);
-    EXPECT_EQ(ui.ClipPreviewFrag, G::Frag(1, 0));
-    EXPECT_EQ(ui.ClipPreviewType, TypeOf("1"));
+    EXPECT_EQ(game.ClipPreviewFrag, G::Frag(1, 0));
+    EXPECT_EQ(game.ClipPreview, TypeOf("1"));
     input.FormKeyDown(F4, 0, 0); // back to the arrow
-    EXPECT_EQ(input.ClipPreview, -1);
-    ui.ClipPreviewType = -2;
+    EXPECT_EQ(game.ClipPreview, -1);
     input.FormKeyDown(F4, 0, 0); // the pointer has not moved
-    EXPECT_EQ(ui.ClipPreviewType, TypeOf("1"));
+    EXPECT_EQ(game.ClipPreview, TypeOf("1"));
     // After a clip the square holds that piece: nothing more to preview there.
     Click(ClipperOver(G::Frag(1, 0)));
     EXPECT_EQ(game.ClipperCount, 2);
-    EXPECT_EQ(ui.ClipPreviewType, -1);
+    EXPECT_EQ(game.ClipPreview, -1);
 }
 
 TEST_F(InputPointerTest, ANormalClickOnAnEmptyBoardSpotHighlightsTheLevelPicture) {

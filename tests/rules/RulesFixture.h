@@ -10,7 +10,7 @@
 #include "main/rules/GeometryLoader.h"
 
 // Remembers every request the rules make, as short lines, for the tests to look for.
-class TRecordingHost : public IGameHost {
+class TRecordingHost : public TQuietGameHost {
   public:
     std::vector<std::string> Log;
     std::map<std::string, std::string> Captions;
@@ -35,7 +35,6 @@ class TRecordingHost : public IGameHost {
         Captions[label] = text;
     }
     void SetVisible(const std::string& name, bool visible) override { Visible[name] = visible; }
-    void SetPointerImage(const std::string& name) override { Log.push_back("pointer " + name); }
     void ShowWindow(const std::string& name) override { Log.push_back("window " + name); }
     void RegisterImage(const std::string& name, const std::string& file) override {
         Images.emplace_back(name, file);

@@ -16,6 +16,7 @@ class LoseTest : public RulesTest {
 
 TEST_F(LoseTest, JammedFeedStartsTheCountdownAndLosesAfterTheLoseTime) {
     Jam();
+    game.SetPointer(PointerHammer);
     game.GameTick(10000);
     EXPECT_TRUE(game.Overflowing);
     EXPECT_EQ(game.OverflowSince, 10000u);
@@ -26,7 +27,7 @@ TEST_F(LoseTest, JammedFeedStartsTheCountdownAndLosesAfterTheLoseTime) {
     game.GameTick(12001);
     EXPECT_EQ(game.GameState, gsHalted);
     EXPECT_TRUE(host.Has("window WGameOverDialog"));
-    EXPECT_TRUE(host.Has("pointer MouseCursor"));
+    EXPECT_EQ(game.PointerImage, PointerNormal);
 }
 
 TEST_F(LoseTest, LiveSkillStopsTheCountdown) {

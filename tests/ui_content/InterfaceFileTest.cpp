@@ -42,11 +42,6 @@ class TQuietFlowHost : public IFlowHost {
     void ShowError(const std::string&) override {}
 };
 
-class TQuietInputHost : public IPlayInputHost {
-    void StopDemo() override {}
-    void ToggleDemoRecording(uint32_t) override {}
-};
-
 class TQuietOptionsHost : public IOptionsHost {
     bool IsChecked(const std::string&) override { return false; }
     void SetChecked(const std::string&, bool) override {}
@@ -63,7 +58,7 @@ std::set<std::string> RegisteredHandlers() {
     TGeometry geometry;
     std::vector<TBonusType> bonusTypes;
     Random random;
-    IGameHost gameHost;
+    TQuietGameHost gameHost;
     TGame game(geometry, bonusTypes, random, gameHost);
     TLevelList levels;
     TVexInterfaceEngine engine(nullptr);

@@ -24,7 +24,7 @@ namespace {
 
 // The game as far as a level load reaches it: image sizes from the check's own surfaces, and
 // debug.log kept for the findings.
-class TCheckHost : public IGameHost {
+class TCheckHost : public TQuietGameHost {
   public:
     explicit TCheckHost(TSurfEngine& engine) : engine_(engine) {}
     TPoint ImageSize(const std::string& name) override {

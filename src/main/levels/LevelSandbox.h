@@ -19,7 +19,7 @@
 
 // The rules' host of a level played without a window: images come from the archives on first
 // use, so piece sizes are the game's; what the game would write to debug.log is kept.
-class TSandboxHost : public IGameHost {
+class TSandboxHost : public TQuietGameHost {
   public:
     TSandboxHost(TSurfEngine& engine, const TFileFolder* const& squares)
         : engine_(engine), squares_(squares) {}
@@ -35,14 +35,12 @@ class TSandboxHost : public IGameHost {
 };
 
 // What the play input asks of a window that is not there: nothing, but the level's timers.
-class TSandboxInputHost : public IPlayInputHost {
+class TSandboxInputHost : public TQuietInputHost {
   public:
     explicit TSandboxInputHost(TLevelRuntime*& runtime) : runtime_(runtime) {}
     void RestartLevelTimers(uint32_t now) override {
         if (runtime_) runtime_->RestartLevelTimers(now);
     }
-    void StopDemo() override {}                    // no demo plays here
-    void ToggleDemoRecording(uint32_t) override {} // nor is one recorded
 
   private:
     TLevelRuntime*& runtime_;

@@ -45,7 +45,7 @@ int TGame::SquareCount(int piece) const {
 
 void TGame::SetPointer(const std::string& image) {
     PointerImage = image;
-    host_.SetPointerImage(image);
+    if (image != PointerClipper) ClipPreview = ClipPreviewFrag = -1;
 }
 
 void TGame::RefreshScoreLabel() {

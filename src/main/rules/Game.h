@@ -112,6 +112,9 @@ class TGame {
     int ClipperCount = 3;
     int ScoreAtLevelStart = 0; // the score label shows this plus LevelScore
     std::string PointerImage = PointerNormal;
+    // What the clipper would make under the pointer and where; -1 when nothing is shown.
+    int ClipPreview = -1;
+    int ClipPreviewFrag = -1;
     TPoint PointerPos;
 
     // Empties the per-level state before a level loads. The feed period stays: a level

@@ -5,47 +5,56 @@
 
 #include "archive/Rect.h"
 
-// Everything the rules ask of the rest of the game. The shell implements it; tests record it.
-// Every request has a do-nothing default, so a host only overrides what it serves.
+// Everything the rules ask of the rest of the game. The shell implements every request, so a
+// request it forgets to wire fails to compile; headless tools and tests that serve only some
+// derive from TQuietGameHost.
 class IGameHost {
   public:
     virtual ~IGameHost() = default;
 
     // Starts an effect type by name. A non-zero coordinate of point replaces that axis of the
     // pieces' anchor; piece1/piece2 are piece indexes or -1.
-    virtual void StartEffect(const std::string& type, TPoint point, int piece1, int piece2) {
-        (void)type, (void)point, (void)piece1, (void)piece2;
-    }
+    virtual void StartEffect(const std::string& type, TPoint point, int piece1, int piece2) = 0;
     // Stops the running effects of that type anchored to the piece.
-    virtual void StopPieceEffect(const std::string& type, int piece) { (void)type, (void)piece; }
+    virtual void StopPieceEffect(const std::string& type, int piece) = 0;
     // A piece left the piece array: anchors above it move down by one, anchors on it go.
-    virtual void PieceRemoved(int index) { (void)index; }
+    virtual void PieceRemoved(int index) = 0;
     // Stops the current music and plays the named one.
-    virtual void PlayMusic(const std::string& name) { (void)name; }
-    virtual void ShowHint(const std::string& label, uint32_t durationMs) {
-        (void)label, (void)durationMs;
-    }
-    virtual void SetCaption(const std::string& label, const std::string& text) {
-        (void)label, (void)text;
-    }
-    virtual void SetVisible(const std::string& name, bool visible) { (void)name, (void)visible; }
+    virtual void PlayMusic(const std::string& name) = 0;
+    virtual void ShowHint(const std::string& label, uint32_t durationMs) = 0;
+    virtual void SetCaption(const std::string& label, const std::string& text) = 0;
+    virtual void SetVisible(const std::string& name, bool visible) = 0;
     // Shows the first (0) or second (1) picture of a button.
-    virtual void SetButtonPicture(const std::string& name, int which) { (void)name, (void)which; }
-    virtual void SetPointerImage(const std::string& name) { (void)name; }
-    virtual void RebuildBackground() {}
-    virtual void ShowWindow(const std::string& name) { (void)name; }
+    virtual void SetButtonPicture(const std::string& name, int which) = 0;
+    virtual void RebuildBackground() = 0;
+    virtual void ShowWindow(const std::string& name) = 0;
     // Registers an image of the squares archive with the surface catalogue.
-    virtual void RegisterImage(const std::string& name, const std::string& file) {
-        (void)name, (void)file;
-    }
+    virtual void RegisterImage(const std::string& name, const std::string& file) = 0;
     // Width (X) and height (Y) of a named image; 0 x 0 when unknown.
-    virtual TPoint ImageSize(const std::string& name) {
-        (void)name;
-        return {};
-    }
-    virtual void DebugLog(const std::string& line) { (void)line; }
+    virtual TPoint ImageSize(const std::string& name) = 0;
+    virtual void DebugLog(const std::string& line) = 0;
     // A demo event ("<NewFishkaInSteck>", "<MoveSteck>", a "<GiveBonus " line) while recording.
-    virtual void DemoRecord(const std::string& event) { (void)event; }
+    virtual void DemoRecord(const std::string& event) = 0;
+};
+
+// A host with no window, no sound and no demo: every request does nothing. For headless
+// tools and tests, which override what they look at.
+class TQuietGameHost : public IGameHost {
+  public:
+    void StartEffect(const std::string&, TPoint, int, int) override {}
+    void StopPieceEffect(const std::string&, int) override {}
+    void PieceRemoved(int) override {}
+    void PlayMusic(const std::string&) override {}
+    void ShowHint(const std::string&, uint32_t) override {}
+    void SetCaption(const std::string&, const std::string&) override {}
+    void SetVisible(const std::string&, bool) override {}
+    void SetButtonPicture(const std::string&, int) override {}
+    void RebuildBackground() override {}
+    void ShowWindow(const std::string&) override {}
+    void RegisterImage(const std::string&, const std::string&) override {}
+    TPoint ImageSize(const std::string&) override { return {}; }
+    void DebugLog(const std::string&) override {}
+    void DemoRecord(const std::string&) override {}
 };
 
 // What the level objects and the effect runtime plug into the tick and into laying a piece.

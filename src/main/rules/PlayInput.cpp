@@ -10,7 +10,6 @@ void TPlayInput::SetPointer(const std::string& image) {
     game_.SetPointer(image);
     // Entering the clipper or leaving it, the preview must be worked out afresh.
     clipPreviewValid_ = false;
-    if (image != PointerClipper) ClipPreview = ClipPreviewFrag = -1;
 }
 
 // While a demo plays, the player's touch ends it and does nothing else.
@@ -65,11 +64,10 @@ void TPlayInput::UpdateHover(int x, int y) {
 void TPlayInput::UpdateClipPreview(int x, int y, bool force) {
     int px = x + ClipperHotSpot.X, py = y + ClipperHotSpot.Y - 5;
     int frag = game_.Geometry().FragUnderMapPoint(px, game_.MapY(py));
-    if (!force && clipPreviewValid_ && frag == ClipPreviewFrag) return;
-    ClipPreviewFrag = frag;
-    ClipPreview = game_.ClipPreviewType(frag);
+    if (!force && clipPreviewValid_ && frag == game_.ClipPreviewFrag) return;
+    game_.ClipPreviewFrag = frag;
+    game_.ClipPreview = game_.ClipPreviewType(frag);
     clipPreviewValid_ = true;
-    host_.SetClipPreview(ClipPreview, frag);
 }
 
 void TPlayInput::FollowPointer(int x, int y) {

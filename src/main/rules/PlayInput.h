@@ -84,8 +84,6 @@ class TPlayInput {
     bool DeveloperKeys = false;
     bool ShiftDown = false;
     uint32_t LastInputTime = 0;
-    int ClipPreview = -1;
-    int ClipPreviewFrag = -1;
     const TKeySequences& Sequences() const { return sequences_; }
 
     // Screen areas; every edge belongs to its area.

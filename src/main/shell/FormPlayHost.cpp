@@ -40,11 +40,6 @@ void TFormPlayHost::PointerMoved(TPoint at, uint32_t now) {
     form_.Render().LastPointerMove = now;
 }
 
-void TFormPlayHost::SetClipPreview(int type, int frag) {
-    form_.Render().ClipPreviewType = type;
-    form_.Render().ClipPreviewFrag = frag;
-}
-
 void TFormPlayHost::HighlightPictureAt(TPoint mapPoint, uint32_t now) {
     const int picture = session_.Scenery().PictureAt(mapPoint);
     if (picture < 0) return;

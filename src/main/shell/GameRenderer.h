@@ -50,7 +50,6 @@ class TGameRenderer {
 
     // A timed hint with the caption of an interface label.
     void ShowHint(const std::string& label, uint32_t durationMs, uint32_t now);
-    void SetPointerImage(const std::string& name);
     // The width of a text in the hint font.
     int HintTextWidth(const std::string& charSet, const std::string& text) const;
 

@@ -146,7 +146,6 @@ class TMainForm : public IGameHost {
     void SetCaption(const std::string& label, const std::string& text) override;
     void SetVisible(const std::string& name, bool visible) override;
     void SetButtonPicture(const std::string& name, int which) override;
-    void SetPointerImage(const std::string& name) override;
     void RebuildBackground() override;
     void ShowWindow(const std::string& name) override;
     void RegisterImage(const std::string& name, const std::string& file) override;

@@ -39,10 +39,6 @@ void TMainForm::SetButtonPicture(const std::string& name, int which) {
     if (auto* o = interface_.FindInterfaceObject(name)) o->SelectPictureField(which + 1);
 }
 
-void TMainForm::SetPointerImage(const std::string& name) {
-    renderer_->SetPointerImage(name);
-}
-
 void TMainForm::RebuildBackground() {
     if (surfaces_->FindSurface("Background") < 0) return;
     renderer_->RebuildBackground(platform_.Clock.Now());

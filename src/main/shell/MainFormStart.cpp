@@ -149,7 +149,6 @@ void TMainForm::LoadGameData() {
 
     LoadTables();
     LoadImages();
-    SetPointerImage(PointerNormal);
     game_.SetPointer(PointerNormal);
     game_.Level.CombPos = 0;
     game_.HeldPiece = -1;

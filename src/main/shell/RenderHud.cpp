@@ -114,22 +114,15 @@ void TGameRenderer::SkillHintStep(uint32_t now) {
     DrawHintBox(now, st.SkillHintStart);
 }
 
-void TGameRenderer::SetPointerImage(const std::string& name) {
-    TRenderState& st = c_.State;
-    if (name != "cap1.png") st.ClipPreviewType = -1;
-    const TPoint size = Size(name);
-    if (c_.Surfaces.FindSurface(name) < 0) return;
-    st.PointerImage = name;
-    st.PointerWidth = size.X;
-    st.PointerHeight = size.Y;
-}
-
+// The game's pointer image; a tool whose picture a mod left out shows the arrow instead.
 void TGameRenderer::DrawPointer() {
     const TRenderState& st = c_.State;
     TPoint p = st.PointerPos;
     if (c_.Game.DemoPlaying) p = c_.Game.PointerPos;
-    const TPoint size = Size(st.PointerImage);
+    std::string image = c_.Game.PointerImage;
+    if (c_.Surfaces.FindSurface(image) < 0) image = PointerNormal;
+    const TPoint size = Size(image);
     if (size.X <= 0 || p.X > 799 || p.Y > 599) return;
     TRect r{0, 0, std::min(size.X - 1, 799 - p.X), std::min(size.Y - 1, 599 - p.Y)};
-    c_.Surfaces.DrawAlpha(st.PointerImage, Frame, p.X, p.Y, 255, r);
+    c_.Surfaces.DrawAlpha(image, Frame, p.X, p.Y, 255, r);
 }

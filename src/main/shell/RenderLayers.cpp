@@ -229,13 +229,12 @@ void TGameRenderer::DrawHeldPiece(uint32_t now) {
 
 void TGameRenderer::DrawClipperPreview() {
     TGame& g = c_.Game;
-    const TRenderState& st = c_.State;
     // The preview belongs to the clipper in hand; the arrow or the hammer shows none.
-    if (st.ClipPreviewType < 0 || g.PointerImage != PointerClipper) return;
+    if (g.ClipPreview < 0 || g.PointerImage != PointerClipper) return;
     const TGeometry& geo = g.Geometry();
-    const std::string image = geo.TypeOf(st.ClipPreviewType).ImageName;
+    const std::string image = geo.TypeOf(g.ClipPreview).ImageName;
     const TPoint size = Size(image);
-    const TPoint v = geo.FirstVertex(st.ClipPreviewFrag);
+    const TPoint v = geo.FirstVertex(g.ClipPreviewFrag);
     int y = v.Y + 245 - g.MapScroll;
     y = std::min(std::max(y, 0), 486 - size.Y) + 5;
     c_.Surfaces.DrawAlpha(image, Frame, v.X, y, 100, std::nullopt, White, 1);

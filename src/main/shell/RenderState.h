@@ -21,15 +21,8 @@ struct TRenderState {
     // background.
     bool AnimatedBackground = false;
 
-    std::string PointerImage = "MouseCursor";
-    int PointerWidth = 0;
-    int PointerHeight = 0;
     TPoint PointerPos;
     uint32_t LastPointerMove = 0;
-
-    // What the clipper would make under the pointer; -1 when off.
-    int ClipPreviewType = -1;
-    int ClipPreviewFrag = -1;
 
     // A clicked level picture shows the frags it covers until this tick.
     int PictureHighlight = -1;

@@ -23,7 +23,6 @@ class TFormPlayHost : public IPlayInputHost {
     std::string TopWindowName() override;
     bool CallMethod(const std::string& name) override;
     void PointerMoved(TPoint at, uint32_t now) override;
-    void SetClipPreview(int type, int frag) override;
     void HighlightPictureAt(TPoint mapPoint, uint32_t now) override;
     void ToggleFrameRate() override;
     void ToggleBlockedSquares() override;
