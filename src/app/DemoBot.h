@@ -15,5 +15,13 @@ struct TDemoBotOptions {
     uint32_t Seconds = 90; // the longest the recording may run
 };
 
+// How the recorded level went, for choosing a seed worth shipping.
+struct TDemoBotReport {
+    bool Finished = false;
+    uint32_t PlayedMs = 0; // from the level's start to its end or the time limit
+    int Placements = 0;
+};
+
 // The events file's lines, or an error message in error.
-std::vector<std::string> AuthorDemo(const TDemoBotOptions& options, std::string& error);
+std::vector<std::string> AuthorDemo(const TDemoBotOptions& options, std::string& error,
+                                    TDemoBotReport& report);

@@ -74,8 +74,12 @@ int Author(const std::vector<std::string>& args) {
     if (o.Dir.empty() || args.size() % 2 == 0)
         return ToolFail("usage: demo author --dir GAMEDIR [--level N] [--seed N] [--seconds S]");
     std::string error;
-    const std::vector<std::string> lines = AuthorDemo(o, error);
+    TDemoBotReport report;
+    const std::vector<std::string> lines = AuthorDemo(o, error, report);
     if (!error.empty()) return ToolFail(error);
+    std::cerr << "level " << o.Level + 1 << (report.Finished ? " finished" : " not finished")
+              << " after " << report.PlayedMs / 1000 << " s, " << report.Placements
+              << " pieces laid\n";
     std::cout << "# made by quorrel-tool demo author --level " << o.Level + 1 << " --seed "
               << o.Seed << "; replay with run --seed " << o.Seed << "\n";
     for (const std::string& line : lines)

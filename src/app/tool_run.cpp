@@ -105,6 +105,11 @@ std::string FeedXJson(const TGame& g) {
     return j + "]";
 }
 
+// The position in the level's sequence of wanted combinations; past the last it reads -1.
+int CombinationsMade(const TLevel& L) {
+    return L.CombPos < 0 ? static_cast<int>(L.CombSequence.size()) : L.CombPos;
+}
+
 std::string StateJson(TMainForm& form, int frames, const std::vector<std::string>& windows) {
     TGame& g = form.Game();
     TVexForm* top = form.Interface().TopWindow();
@@ -117,6 +122,7 @@ std::string StateJson(TMainForm& form, int frames, const std::vector<std::string
       << ", \"FeedX\": " << FeedXJson(g) << ", \"Pieces\": " << g.Fishkas.size()
       << ", \"Lights\": " << g.Level.Lights.size()
       << ", \"LevelFinished\": " << (g.LevelFinished ? "true" : "false")
+      << ", \"CombinationsMade\": " << CombinationsMade(g.Level)
       << ", \"HeldPiece\": " << g.HeldPiece << ", \"MapScroll\": " << g.MapScroll
       << ", \"Frames\": " << frames << ", \"Board\": " << BoardJson(g);
     if (TGameSession* session = form.Session())

@@ -40,6 +40,9 @@ TEST_F(ShippedDemo, PlaysToItsEndLayingTheRecordedPiecesEveryTime) {
     ASSERT_TRUE(ReadWholeFile(QUORREL_DEMO_RECORD, record));
     std::smatch board;
     ASSERT_TRUE(std::regex_search(record, board, std::regex("\"Board\": (\\[.*?\\]\\])")));
+    // The recording shows the whole story: the level finished, its combination made.
+    EXPECT_NE(record.find("\"LevelFinished\": true"), std::string::npos);
+    EXPECT_EQ(record.find("\"CombinationsMade\": 0"), std::string::npos);
     Start();
     for (int playback = 0; playback < 2; ++playback) {
         PlayDemo();
@@ -47,7 +50,6 @@ TEST_F(ShippedDemo, PlaysToItsEndLayingTheRecordedPiecesEveryTime) {
         EXPECT_EQ(TopWindow(), "WGame");
         UntilTheTitle();
         EXPECT_EQ(TopWindow(), "WTitle");
-        // The demo shows eighty seconds of a level and stops before its end.
         EXPECT_EQ(Board(), board[1].str()) << "playback " << playback;
     }
 }

@@ -212,6 +212,37 @@ TEST_F(InputPointerTest, DemoEventsAreRecordedWhileRecording) {
                                         "demo <MouseRDown>", "demo <MouseRUp>"}));
 }
 
+// Playback knows forward turns only: a backward turn by Shift or by the wheel is recorded as
+// the forward presses that reach the same type, so the replayed piece lies the same way.
+TEST_F(InputPointerTest, BackwardTurnsAreRecordedAsTheForwardTurnsThatReachTheSameType) {
+    int piece = Hold(TypeOf("12"), G::Frag(2, 2));
+    game.DemoRecording = true;
+    auto presses = [&] {
+        int n = 0;
+        for (const std::string& line : host.Log)
+            n += line == "demo <MouseRDown>";
+        host.Log.clear();
+        return n;
+    };
+    auto replayed = [&](int from, int n) {
+        game.Fishkas[piece].Type = static_cast<uint8_t>(from);
+        for (int i = 0; i < n; ++i)
+            input.ReplayPress(ibRight, 300, 300, 0);
+        return static_cast<int>(game.Fishkas[piece].Type);
+    };
+    input.FormKeyDown(vk::Shift, shiftstate::Shift, 0);
+    Click({300, 300}, ibRight);
+    input.FormKeyUp(vk::Shift);
+    const int back = game.Fishkas[piece].Type;
+    EXPECT_EQ(back, TypeOf("14"));
+    EXPECT_EQ(replayed(TypeOf("12"), presses()), back);
+    input.FormMouseWheel(120); // away from the player: backward
+    const int wheeled = game.Fishkas[piece].Type;
+    EXPECT_EQ(replayed(back, presses()), wheeled);
+    input.FormMouseWheel(-120);
+    EXPECT_EQ(presses(), 1);
+}
+
 TEST_F(InputPointerTest, TouchingTheGameDuringDemoPlaybackStopsItAndDoesNothingElse) {
     game.DemoPlaying = true;
     game.PointerPos = {100, 100};

@@ -30,23 +30,18 @@ struct TMove {
     double Gain = -1e18;
 };
 
-class TPlayer {
-  public:
-    TPlayer(TLevelSandbox& s) : s_(s), g_(s.Game()), board_(s.Game(), s.Objects) {}
+} // namespace
 
-    TBotRun Play(uint32_t limitMs) {
+class TBotPlayer::TMind {
+  public:
+    TMind(TBotWorld world, IBotHand& hand)
+        : w_(std::move(world)), hand_(hand), g_(w_.Game), board_(w_.Game, w_.Objects),
+          seenTop_(g_.MapScroll - 245), lastLaid_(w_.Now()) {}
+
+    void Watch() { seenTop_ = std::min(seenTop_, g_.MapScroll - 245); }
+
+    TBotRun Tally() const {
         TBotRun run;
-        seenTop_ = g_.MapScroll - 245;
-        uint32_t nextAction = s_.Now() + ActionMs;
-        while (s_.Elapsed() < limitMs) {
-            s_.Frame();
-            seenTop_ = std::min(seenTop_, g_.MapScroll - 245);
-            if (g_.LevelFinished || s_.Lost()) break;
-            if (s_.Now() >= nextAction && Act()) nextAction = s_.Now() + ActionMs;
-        }
-        run.Won = g_.LevelFinished;
-        run.End = g_.LevelFinished ? "won" : s_.Lost() ? "lost" : "timeout";
-        run.Ms = s_.Elapsed();
         run.Placements = placements_;
         run.Drops = drops_;
         run.Hammers = hammers_;
@@ -54,13 +49,21 @@ class TPlayer {
         return run;
     }
 
+    bool Act() {
+        if (g_.PointerImage != PointerNormal) return UseTool();
+        if (g_.HeldPiece >= 0) return ActHolding();
+        if (Repair() || Unblock()) return true;
+        return TakeFromFeed();
+    }
+
   private:
-    TGameSnapshot Save() const { return TGameSnapshot::Take(g_, s_.Objects); }
-    void Restore(const TGameSnapshot& v) { v.Restore(g_, s_.Objects); }
+    uint32_t Now() const { return w_.Now(); }
+    TGameSnapshot Save() const { return TGameSnapshot::Take(g_, w_.Objects); }
+    void Restore(const TGameSnapshot& v) { v.Restore(g_, w_.Objects); }
 
     double Value() const { return board_.Value(seenTop_, g_.ClipperCount); }
 
-    TPoint ImageSize(int type) { return s_.Host.ImageSize(g_.Geometry().TypeOf(type).ImageName); }
+    TPoint ImageSize(int type) { return w_.Host.ImageSize(g_.Geometry().TypeOf(type).ImageName); }
 
     // Where the pointer must be for square k of the type to lie on the frag.
     TPoint PointerFor(int type, int k, int frag) {
@@ -83,7 +86,7 @@ class TPlayer {
         const int piece = g_.HeldPiece = g_.AddFishka(f);
         std::optional<double> value;
         if (g_.FitTest(piece).Fits) {
-            g_.PlaceHeld(s_.Now());
+            g_.PlaceHeld(Now());
             if (g_.LevelFinished)
                 value = 1e9;
             else if (g_.HeldPiece < 0 && !Rebuilds(piece))
@@ -149,17 +152,11 @@ class TPlayer {
     }
 
     // --- the hand ---------------------------------------------------------------------------
-    void Press(int button, TPoint at) {
-        s_.Input().FormMouseMove(at.X, at.Y, s_.Now());
-        s_.Input().FormMouseDown(button, at.X, at.Y, s_.Now());
-        s_.Input().FormMouseUp(button, at.X, at.Y);
-    }
+    void Press(int button, TPoint at) { hand_.Press(button, at, false); }
     void Turn(int& turns) {
         const TPoint at = g_.PointerPos;
         if (turns == 3) {
-            s_.Input().FormKeyDown(vk::Shift, shiftstate::Shift, s_.Now());
-            Press(ibRight, at);
-            s_.Input().FormKeyUp(vk::Shift);
+            hand_.Press(ibRight, at, true); // Shift turns the other way: one turn for three
             turns = 0;
         } else {
             Press(ibRight, at);
@@ -172,7 +169,7 @@ class TPlayer {
     // not too bad when the feed is crowded.
     double Floor() const {
         const uint32_t period = std::max(1000, g_.Level.FeedPeriod);
-        const double waited = static_cast<double>(s_.Now() - lastLaid_) / period;
+        const double waited = static_cast<double>(Now() - lastLaid_) / period;
         const double patient =
             std::max(Desperate, Acceptable - PatienceStep * std::max(0.0, waited - 2));
         return Hurried() ? std::min(patient, CrowdedSlack) : patient;
@@ -181,7 +178,7 @@ class TPlayer {
     bool FeedCrowded() const { return g_.Steck.size() >= Crowded; }
     // In the mode without losing a crowded feed only waits: nothing hurries a move.
     bool Hurried() const { return g_.Mode != pmNoLose && FeedCrowded(); }
-    bool BumperFree() const { return g_.BumperPiece < 0 && s_.Now() > g_.BumperBlockedUntil; }
+    bool BumperFree() const { return g_.BumperPiece < 0 && Now() > g_.BumperBlockedUntil; }
 
     bool ActHolding() {
         if (!plan_) {
@@ -203,7 +200,7 @@ class TPlayer {
             refused_.push_back(*plan_); // the game said no: a closed link, a moving picture
         } else {
             ++placements_;
-            lastLaid_ = s_.Now();
+            lastLaid_ = Now();
             dropsInARow_ = 0;
             refused_.clear();
             failed_.clear();
@@ -325,7 +322,7 @@ class TPlayer {
             const TIntArray frags = g_.BoardFragsOf(p);
             const int y = frags.empty() ? -1 : board_.ScreenY(frags.front());
             if (y < 0 || y > 460) continue;
-            g_.HammerBoard(HammerPointer(frags.front()), s_.Now());
+            g_.HammerBoard(HammerPointer(frags.front()), Now());
             const double v = Value();
             Restore(here);
             if (v > best) best = v, bestFrag = frags.front(), bestType = f.Type;
@@ -338,33 +335,72 @@ class TPlayer {
         return true;
     }
 
-    bool Act() {
-        if (g_.PointerImage != PointerNormal) return UseTool();
-        if (g_.HeldPiece >= 0) return ActHolding();
-        if (Repair() || Unblock()) return true;
-        return TakeFromFeed();
-    }
-
-    TLevelSandbox& s_;
+    TBotWorld w_;
+    IBotHand& hand_;
     TGame& g_;
     TBotBoard board_;
-    int seenTop_ = 0;
+    int seenTop_;
     std::optional<TMove> plan_;
     std::vector<TMove> refused_;
     TIntArray failed_;
     std::pair<std::string, int> tool_;
     std::pair<int, int> broken_{-1, -1}; // the type and first frag of the piece last broken
     int dropsInARow_ = 0;
-    uint32_t lastLaid_ = TLevelSandbox::StartTick;
+    uint32_t lastLaid_;
     int placements_ = 0, drops_ = 0, hammers_ = 0, clippers_ = 0;
+};
+
+TBotPlayer::TBotPlayer(TBotWorld world, IBotHand& hand)
+    : mind_(std::make_unique<TMind>(std::move(world), hand)) {}
+TBotPlayer::~TBotPlayer() = default;
+void TBotPlayer::Watch() {
+    mind_->Watch();
+}
+bool TBotPlayer::Act() {
+    return mind_->Act();
+}
+TBotRun TBotPlayer::Tally() const {
+    return mind_->Tally();
+}
+
+namespace {
+
+// Presses straight into the sandbox's input, as a mouse would.
+class TSandboxHand : public IBotHand {
+  public:
+    explicit TSandboxHand(TLevelSandbox& s) : s_(s) {}
+    void Press(int button, TPoint at, bool shift) override {
+        TPlayInput& in = s_.Input();
+        if (shift) in.FormKeyDown(vk::Shift, shiftstate::Shift, s_.Now());
+        in.FormMouseMove(at.X, at.Y, s_.Now());
+        in.FormMouseDown(button, at.X, at.Y, s_.Now());
+        in.FormMouseUp(button, at.X, at.Y);
+        if (shift) in.FormKeyUp(vk::Shift);
+    }
+
+  private:
+    TLevelSandbox& s_;
 };
 
 } // namespace
 
 TBotRun PlayLevel(TLevelSandbox& sandbox, const TSandboxLevel& level, uint32_t limitMs) {
     sandbox.Start(level);
-    TPlayer player(sandbox);
-    TBotRun run = player.Play(limitMs);
+    TSandboxHand hand(sandbox);
+    TBotPlayer player(
+        {sandbox.Game(), sandbox.Objects, sandbox.Host, [&] { return sandbox.Now(); }}, hand);
+    uint32_t nextAction = sandbox.Now() + ActionMs;
+    const TGame& g = sandbox.Game();
+    while (sandbox.Elapsed() < limitMs) {
+        sandbox.Frame();
+        player.Watch();
+        if (g.LevelFinished || sandbox.Lost()) break;
+        if (sandbox.Now() >= nextAction && player.Act()) nextAction = sandbox.Now() + ActionMs;
+    }
+    TBotRun run = player.Tally();
     run.Seed = level.Seed;
+    run.Won = g.LevelFinished;
+    run.End = g.LevelFinished ? "won" : sandbox.Lost() ? "lost" : "timeout";
+    run.Ms = sandbox.Elapsed();
     return run;
 }

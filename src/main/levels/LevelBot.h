@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "main/levels/LevelSandbox.h"
@@ -23,3 +25,38 @@ struct TBotRun {
 // open while it still needs one, closes ends it can, drops what it cannot use and repairs
 // ends nothing dealt can close with the clipper or the hammer.
 TBotRun PlayLevel(TLevelSandbox& sandbox, const TSandboxLevel& level, uint32_t limitMs);
+
+// Where the player's presses go. In a sandbox straight into the game's input; a demo's author
+// moves a visible pointer there first and writes the events down.
+class IBotHand {
+  public:
+    virtual ~IBotHand() = default;
+    // A click of the button at the screen point, with Shift held when asked.
+    virtual void Press(int button, TPoint at, bool shift) = 0;
+};
+
+// What the player reads and tries its moves on: a game with its level objects, the image
+// sizes, and the game's time. Trial moves are laid and taken back here, so a game with a
+// window gets a quiet copy of itself to think in.
+struct TBotWorld {
+    TGame& Game;
+    TLevelObjects& Objects;
+    IGameHost& Host;
+    std::function<uint32_t()> Now;
+};
+
+// The play bot's mind, for a loop that drives it: each frame Watch, and when an action is due
+// Act, which presses through the hand and says whether it did anything.
+class TBotPlayer {
+  public:
+    TBotPlayer(TBotWorld world, IBotHand& hand);
+    ~TBotPlayer();
+    void Watch();
+    bool Act();
+    // The placements, drops and tools so far.
+    TBotRun Tally() const;
+
+  private:
+    class TMind;
+    std::unique_ptr<TMind> mind_;
+};

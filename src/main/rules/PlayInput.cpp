@@ -85,7 +85,11 @@ void TPlayInput::FormMouseDown(int button, int x, int y, uint32_t now) {
         return;
     }
     if (button == ibLeft) Record("<MouseLDown>");
-    if (button == ibRight) Record("<MouseRDown>");
+    if (button == ibRight) {
+        // The press itself stands for the last forward turn of a backward one.
+        if (ShiftDown && game_.HeldPiece >= 0) RecordForwardTurns(TurnsInCycle() - 2);
+        Record("<MouseRDown>");
+    }
     if (game_.PointerImage == PointerNormal || game_.GameState != gsPlaying)
         host_.InterfaceMouseDown(button, x, y);
     // The interface may have opened a menu over the level.
@@ -180,7 +184,30 @@ void TPlayInput::FormMouseUp(int button, int x, int y) {
 void TPlayInput::FormMouseWheel(int delta) {
     // A demo replays its own rotations; the wheel must not add any.
     if (game_.HeldPiece < 0 || game_.DemoPlaying) return;
+    if (game_.GameState == gsPlaying) RecordForwardTurns(delta <= 0 ? 1 : TurnsInCycle() - 1);
     game_.Rotate(delta <= 0, game_.PointerPos, false);
+}
+
+// How many forward turns bring the held piece back to its type.
+int TPlayInput::TurnsInCycle() const {
+    const TGeometry& geo = game_.Geometry();
+    const int start = game_.Fishkas[game_.HeldPiece].Type;
+    int type = start, turns = 0;
+    do {
+        type = geo.ValidType(type) ? geo.FindFishkaType(geo.TypeOf(type).RotatesTo) : -1;
+        ++turns;
+    } while (type >= 0 && type != start && turns <= static_cast<int>(geo.CompFishkaTypes.size()));
+    return turns;
+}
+
+// A demo's right presses turn forward only: a backward turn (Shift, the wheel) and a wheel turn
+// are written as the forward turns that reach the same type, or the playback would lay the
+// piece turned another way.
+void TPlayInput::RecordForwardTurns(int turns) {
+    for (int i = 0; i < turns; ++i) {
+        Record("<MouseRDown>");
+        Record("<MouseRUp>");
+    }
 }
 
 void TPlayInput::FormKeyPress(uint8_t ch) {

@@ -95,6 +95,8 @@ class TPlayInput {
 
   private:
     bool DemoInterrupts(int x, int y);
+    int TurnsInCycle() const;
+    void RecordForwardTurns(int turns);
     void UpdateHover(int x, int y);
     void UpdateClipPreview(int x, int y, bool force);
     void FollowPointer(int x, int y);
