@@ -139,6 +139,12 @@ int TBotBoard::StepsTo(int frag, const std::vector<int>& dist) const {
     return best;
 }
 
+bool TBotBoard::ReachesAbove(const std::vector<int>& dist, int y) const {
+    for (size_t frag = 0; frag < dist.size(); ++frag)
+        if (dist[frag] >= 0 && geo_.FragAnchor(static_cast<int>(frag)).Y < y) return true;
+    return false;
+}
+
 std::vector<TBotBoard::TTarget> TBotBoard::Targets(int seenTop) const {
     std::vector<TTarget> out;
     for (const TBonusPoint& p : objects_.BonusPoints)
@@ -150,12 +156,16 @@ std::vector<TBotBoard::TTarget> TBotBoard::Targets(int seenTop) const {
         const bool ghost = piece >= 0 && g_.Fishkas[piece].State == fsGhost;
         if (square < 0 || ghost) out.push_back({frag, geo_.FragAnchor(frag).Y >= seenTop});
     }
-    // Links apart from the root's (the level's own, or cut off by the hammer) must join it.
+    // Links apart from the root's (the level's own, or cut off by the hammer) must join it; so
+    // must a reached bonus point whose link the hammer broke, as its twig is an open end.
     std::vector<int> groups;
     for (size_t i = 0; i < g_.Level.SquareFrag.size(); ++i) {
         const int frag = g_.Level.SquareFrag[i], group = g_.Level.SquareGroup[i];
-        if (group == 1 || Ghost(static_cast<int>(i)) || g_.IsFinishFrag(frag) ||
-            g_.IsRequired(frag) || std::find(groups.begin(), groups.end(), group) != groups.end())
+        const bool listed =
+            std::any_of(out.begin(), out.end(), [&](const TTarget& t) { return t.Frag == frag; });
+        if (group == 1 || Ghost(static_cast<int>(i)) || listed || g_.IsRequired(frag) ||
+            g_.Level.SquareMask[i] == 0 ||
+            std::find(groups.begin(), groups.end(), group) != groups.end())
             continue;
         groups.push_back(group);
         out.push_back({frag, geo_.FragAnchor(frag).Y >= seenTop});
@@ -233,7 +243,12 @@ double TBotBoard::Value(int seenTop, int clippers, bool withView) const {
         const int steps = StepsTo(t.Frag, dist);
         v -= steps < 0 ? UnreachableCost : StepCost * steps;
     }
-    // Something still waits above what has been seen: the network climbs towards it.
-    if (unseen && rootTop < (1 << 30)) v -= ClimbCost * std::max(0, rootTop - seenTop) / 40;
+    // Something still waits above what has been seen: the network climbs towards it, and
+    // must still have a free way up there.
+    if (unseen && rootTop < (1 << 30)) {
+        v -= ClimbCost * std::max(0, rootTop - seenTop) / 40;
+        if (dist.empty()) dist = NetworkDistances();
+        if (!ReachesAbove(dist, seenTop)) v -= UnreachableCost;
+    }
     return v + CombinationValue();
 }

@@ -34,6 +34,8 @@ class TBotBoard {
     // from them to the target on a frag.
     std::vector<int> NetworkDistances() const;
     int StepsTo(int frag, const std::vector<int>& dist) const;
+    // Whether the walk reaches a free frag above the map y.
+    bool ReachesAbove(const std::vector<int>& dist, int y) const;
     // Screen y of a board frag's top at the current scroll.
     int ScreenY(int frag) const;
 

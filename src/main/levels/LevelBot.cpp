@@ -293,10 +293,9 @@ class TBotPlayer::TMind {
     }
 
     bool UseTool() {
-        const TPoint a = g_.Geometry().FragAnchor(tool_.second);
         if (g_.PointerImage == PointerClipper) {
             const int before = g_.ClipperCount;
-            Press(ibLeft, {a.X + 18, a.Y + 16 - g_.MapScroll + 245});
+            Press(ibLeft, ClipperPointer(tool_.second));
             clippers_ += g_.ClipperCount < before;
             if (g_.ClipperCount == before) failed_.push_back(tool_.second);
         } else {
@@ -309,14 +308,22 @@ class TBotPlayer::TMind {
         return true;
     }
 
-    // Nothing dealt has fitted for a while: a laid piece was a wrong turn. The one whose
-    // breaking leaves the best position goes, opening its squares for another way round.
+    // Where the clipper pointer works on the frag.
+    TPoint ClipperPointer(int frag) const {
+        const TPoint a = g_.Geometry().FragAnchor(frag);
+        return {a.X + 18, a.Y + 16 - g_.MapScroll + 245};
+    }
+
+    // Nothing dealt has fitted for a while: a laid piece was a wrong turn, or an end waits
+    // for a shape the feed does not bring. The hammer breaks the piece whose breaking leaves
+    // the best position, opening its squares for another way round; the clipper makes the
+    // shape an open end in view wants, when that leaves a better position still.
     bool Unblock() {
-        if (dropsInARow_ < StuckDrops || g_.HammerCount <= 0) return false;
+        if (dropsInARow_ < StuckDrops) return false;
         const TGameSnapshot here = Save();
         double best = -1e18;
         int bestFrag = -1, bestType = -1;
-        for (int p = 0; p < static_cast<int>(g_.Fishkas.size()); ++p) {
+        for (int p = 0; g_.HammerCount > 0 && p < static_cast<int>(g_.Fishkas.size()); ++p) {
             const TFishka& f = g_.Fishkas[p];
             if (f.State != fsOnBoard || f.Root || f.InitialGroup == 1) continue;
             const TIntArray frags = g_.BoardFragsOf(p);
@@ -327,12 +334,36 @@ class TBotPlayer::TMind {
             Restore(here);
             if (v > best) best = v, bestFrag = frags.front(), bestType = f.Type;
         }
+        const int clipFrag = BestClip(g_.HammerCount > 0 ? best : Value());
+        dropsInARow_ = 0;
+        if (clipFrag >= 0) {
+            tool_ = {PointerClipper, clipFrag};
+            Press(ibLeft, ClipperButtonAt);
+            return true;
+        }
         if (bestFrag < 0) return false;
         broken_ = {bestType, bestFrag};
         tool_ = {PointerHammer, bestFrag};
-        dropsInARow_ = 0;
         Press(ibLeft, HammerButtonAt);
         return true;
+    }
+
+    // The open end in view where a clip leaves a position better than the bar, or -1.
+    int BestClip(double bar) {
+        if (g_.ClipperCount <= 0) return -1;
+        const TGameSnapshot here = Save();
+        int bestFrag = -1;
+        for (const TLight& light : std::vector<TLight>(g_.Level.Lights)) {
+            const int y = board_.ScreenY(light.Frag);
+            if (y < 0 || y > 460 || board_.OffBoard(light.Frag) || Failed(light.Frag) ||
+                g_.ClipPreviewType(light.Frag) < 0)
+                continue;
+            g_.Clip(ClipperPointer(light.Frag), Now());
+            const double v = g_.LevelFinished ? 1e9 : Value();
+            Restore(here);
+            if (v > bar) bar = v, bestFrag = light.Frag;
+        }
+        return bestFrag;
     }
 
     TBotWorld w_;
