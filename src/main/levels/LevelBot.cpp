@@ -52,7 +52,7 @@ class TBotPlayer::TMind {
     bool Act() {
         if (g_.PointerImage != PointerNormal) return UseTool();
         if (g_.HeldPiece >= 0) return ActHolding();
-        if (Repair() || Unblock()) return true;
+        if (Repair() || Unblock() || ClearFeed()) return true;
         return TakeFromFeed();
     }
 
@@ -298,6 +298,15 @@ class TBotPlayer::TMind {
             Press(ibLeft, ClipperPointer(tool_.second));
             clippers_ += g_.ClipperCount < before;
             if (g_.ClipperCount == before) failed_.push_back(tool_.second);
+        } else if (feedTarget_ >= 0) {
+            const int before = g_.HammerCount;
+            if (feedTarget_ < static_cast<int>(g_.Fishkas.size()) &&
+                g_.Fishkas[feedTarget_].State == fsInSteck) {
+                const TPoint grip = GripOf(feedTarget_);
+                Press(ibLeft, {grip.X - HammerHotSpot.X, grip.Y - HammerHotSpot.Y});
+            }
+            hammers_ += g_.HammerCount < before;
+            feedTarget_ = -1;
         } else {
             const int before = g_.HammerCount;
             Press(ibLeft, HammerPointer(tool_.second));
@@ -305,6 +314,30 @@ class TBotPlayer::TMind {
             if (g_.HammerCount == before) failed_.push_back(tool_.second);
         }
         if (g_.PointerImage != PointerNormal) Press(ibRight, g_.PointerPos);
+        return true;
+    }
+
+    // The feed is about to jam and the bumper takes nothing yet: the hammer breaks the feed
+    // piece least worth laying. The mode without losing never jams.
+    bool ClearFeed() {
+        if (g_.Mode == pmNoLose || g_.HammerCount <= 0 || BumperFree() ||
+            (!g_.Overflowing && static_cast<int>(g_.Steck.size()) < MaxSteck - 2))
+            return false;
+        int worst = -1;
+        double worstGain = 1e18;
+        std::map<int, double> byType;
+        const TIntArray feed = g_.Steck; // trials restore the feed: read it by value
+        for (int piece : feed) {
+            const int type = g_.Fishkas[piece].Type;
+            if (g_.Fishkas[piece].X + ImageSize(type).X / 2 >= 800) continue;
+            auto it = byType.find(type);
+            if (it == byType.end()) it = byType.emplace(type, BestMove(type).Gain).first;
+            if (it->second < worstGain) worstGain = it->second, worst = piece;
+        }
+        if (worst < 0) return false;
+        feedTarget_ = worst;
+        tool_ = {PointerHammer, -1};
+        Press(ibLeft, HammerButtonAt);
         return true;
     }
 
@@ -375,6 +408,7 @@ class TBotPlayer::TMind {
     std::vector<TMove> refused_;
     TIntArray failed_;
     std::pair<std::string, int> tool_;
+    int feedTarget_ = -1;                // a feed piece the hammer in hand is for; -1: a board frag
     std::pair<int, int> broken_{-1, -1}; // the type and first frag of the piece last broken
     int dropsInARow_ = 0;
     uint32_t lastLaid_;
