@@ -109,7 +109,10 @@ std::vector<int> TBotBoard::NetworkDistances() const {
         const int f = queue.front();
         queue.pop_front();
         geo_.ForEachConnectAt(f, [&](int, int other, int) {
-            if (dist[other] >= 0 || (squareAt[other] >= 0 && !Ghost(squareAt[other]))) return;
+            // Nothing is laid above the board's top, so no way leads over it.
+            if (dist[other] >= 0 || OffBoard(other) ||
+                (squareAt[other] >= 0 && !Ghost(squareAt[other])))
+                return;
             dist[other] = dist[f] + 1;
             queue.push_back(other);
         });
