@@ -224,10 +224,15 @@ class TBotPlayer::TMind {
 
     // A feed piece worth taking: the best gain, or when the feed is about to jam the one to
     // give away.
-    bool TakeFromFeed() {
-        int bestPiece = -1, worstPiece = -1;
-        double bestGain = -1e18, worstGain = 1e18;
-        std::map<int, TMove> byType;
+    // The feed pieces on the screen, the one whose best move gains most and the one whose
+    // best move gains least, first of equals; -1 for none.
+    struct TFeedChoice {
+        int Best = -1, Worst = -1;
+        double BestGain = -1e18, WorstGain = 1e18;
+    };
+    TFeedChoice WeighFeed() {
+        TFeedChoice c;
+        std::map<int, double> byType;
         // Trials take every placement back by restoring the pieces and the feed, so both are
         // read by value here.
         const TIntArray feed = g_.Steck;
@@ -236,10 +241,17 @@ class TBotPlayer::TMind {
             const TPoint size = ImageSize(type);
             if (g_.Fishkas[piece].X + size.X / 2 >= 800) continue; // not on the screen yet
             auto it = byType.find(type);
-            if (it == byType.end()) it = byType.emplace(type, BestMove(type)).first;
-            if (it->second.Gain > bestGain) bestGain = it->second.Gain, bestPiece = piece;
-            if (it->second.Gain < worstGain) worstGain = it->second.Gain, worstPiece = piece;
+            if (it == byType.end()) it = byType.emplace(type, BestMove(type).Gain).first;
+            if (it->second > c.BestGain) c.BestGain = it->second, c.Best = piece;
+            if (it->second < c.WorstGain) c.WorstGain = it->second, c.Worst = piece;
         }
+        return c;
+    }
+
+    bool TakeFromFeed() {
+        const TFeedChoice c = WeighFeed();
+        const int bestPiece = c.Best, worstPiece = c.Worst;
+        const double bestGain = c.BestGain;
         const double floor = Floor();
         int piece = -1;
         if (bestPiece >= 0 && bestGain >= floor)
@@ -323,17 +335,7 @@ class TBotPlayer::TMind {
         if (g_.Mode == pmNoLose || g_.HammerCount <= 0 || BumperFree() ||
             (!g_.Overflowing && static_cast<int>(g_.Steck.size()) < MaxSteck - 2))
             return false;
-        int worst = -1;
-        double worstGain = 1e18;
-        std::map<int, double> byType;
-        const TIntArray feed = g_.Steck; // trials restore the feed: read it by value
-        for (int piece : feed) {
-            const int type = g_.Fishkas[piece].Type;
-            if (g_.Fishkas[piece].X + ImageSize(type).X / 2 >= 800) continue;
-            auto it = byType.find(type);
-            if (it == byType.end()) it = byType.emplace(type, BestMove(type).Gain).first;
-            if (it->second < worstGain) worstGain = it->second, worst = piece;
-        }
+        const int worst = WeighFeed().Worst;
         if (worst < 0) return false;
         feedTarget_ = worst;
         tool_ = {PointerHammer, -1};
