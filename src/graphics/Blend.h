@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // The per-pixel rule of the alpha blit, for one row span at a time. The vector versions give
@@ -67,6 +68,24 @@ void BlendRow32Avx2(uint32_t* dst, const uint32_t* src, const uint8_t* mask, int
                     const TBlendSetup& setup);
 bool CpuHasAvx2();
 TBlendRow32 BestBlendRow32();
+
+// A rectangle of rows to blend; strides count pixels and mask bytes.
+struct TBlendRows32 {
+    uint32_t* Dst;
+    ptrdiff_t DstStride;
+    const uint32_t* Src;
+    ptrdiff_t SrcStride;
+    const uint8_t* Mask;
+    ptrdiff_t MaskStride;
+    int Count; // pixels a row
+    int Rows;
+};
+// Every row through the given row kernel.
+void BlendRows32With(TBlendRow32 kernel, const TBlendRows32& rows, const TBlendSetup& setup);
+// Only on processors with AVX2: the same pixels, with the kernel set up once for all rows.
+void BlendRows32Avx2(const TBlendRows32& rows, const TBlendSetup& setup);
+// The widest kernel the processor runs.
+void BlendRows32(const TBlendRows32& rows, const TBlendSetup& setup);
 
 using TBlendRow16 = void (*)(uint16_t* dst, const uint16_t* src, const uint8_t* mask, int count,
                              const TBlendSetup& setup);

@@ -30,13 +30,15 @@ void TSurfEngine::BlendSpan(TSurface& src, const SurfaceRecord& rec, TSurface& d
                             const uint8_t* lookup) {
     const int count = r.Right - r.Left + 1;
     if (dst.BitsPerPixel() == 32) {
-        const TBlendSetup setup = TBlendSetup::For32(opacity, colour, level, lookup);
-        const TBlendRow32 blendRow = BestBlendRow32();
-        for (int row = r.Top; row <= r.Bottom; ++row) {
-            blendRow(reinterpret_cast<uint32_t*>(dst.Row(y + row - r.Top)) + x,
-                     reinterpret_cast<const uint32_t*>(src.Row(row)) + r.Left,
-                     &rec.Mask[static_cast<size_t>(row) * rec.MaskWidth + r.Left], count, setup);
-        }
+        const TBlendRows32 rows{reinterpret_cast<uint32_t*>(dst.Row(y)) + x,
+                                dst.Pitch() / 4,
+                                reinterpret_cast<const uint32_t*>(src.Row(r.Top)) + r.Left,
+                                src.Pitch() / 4,
+                                &rec.Mask[static_cast<size_t>(r.Top) * rec.MaskWidth + r.Left],
+                                rec.MaskWidth,
+                                count,
+                                r.Bottom - r.Top + 1};
+        BlendRows32(rows, TBlendSetup::For32(opacity, colour, level, lookup));
     } else {
         const TBlendSetup setup = TBlendSetup::For16(opacity, colour, level);
         const TBlendRow16 blendRow = BestBlendRow16();

@@ -135,6 +135,29 @@ TEST(BlendKernels, Avx2MatchesScalarOnRandomPixels) {
     ExpectSameAsScalar(BlendRow32Avx2, 2);
 }
 
+// A picture blended into a part of a larger target: each row as the scalar rule makes it, and
+// nothing outside the rectangle touched, the prefetch ahead included.
+TEST(BlendKernels, RectangleKernelMatchesScalarRowsInsideALargerTarget) {
+    if (!CpuHasAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> width(1, 45), height(1, 9), at(0, 20), byte(0, 255);
+    constexpr int Stride = 72, Rows = 32;
+    for (int round = 0; round < 300; ++round) {
+        const int w = width(rng), h = height(rng), x = at(rng), y = at(rng);
+        Case target = RandomCase(rng, Stride * Rows), picture = RandomCase(rng, w * h);
+        const TBlendSetup setup = TBlendSetup::For32(
+            round % 3 ? 255 : byte(rng), 0x102030u * (round % 5), round % 4 ? 0 : 90, nullptr);
+        std::vector<uint32_t> expected = target.dst, actual = target.dst;
+        for (int row = 0; row < h; ++row)
+            BlendRow32Scalar(&expected[(y + row) * Stride + x], &picture.src[row * w],
+                             &picture.mask[row * w], w, setup);
+        BlendRows32Avx2(
+            {&actual[y * Stride + x], Stride, picture.src.data(), w, picture.mask.data(), w, w, h},
+            setup);
+        ASSERT_EQ(expected, actual) << "round " << round << " " << w << " x " << h;
+    }
+}
+
 TEST(BlendKernels, FourthByteOfTheTargetIsNeverWrittenByTheBlend) {
     std::vector<uint32_t> src(8, 0x00FFFFFF), dst(8, 0xAB000000);
     std::vector<uint8_t> mask(8, 200);
