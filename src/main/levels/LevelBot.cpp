@@ -97,9 +97,11 @@ class TBotPlayer::TMind {
     }
 
     // Laying again the piece the hammer just broke undoes the break: the bot would go round
-    // in circles, a hammer a turn.
+    // in circles, a hammer a turn. With no hammer left there is no circle, and the piece may
+    // be the only one that still fits there.
     bool Rebuilds(int piece) const {
-        if (broken_.first < 0 || g_.Fishkas[piece].Type != broken_.first) return false;
+        if (broken_.first < 0 || g_.HammerCount <= 0 || g_.Fishkas[piece].Type != broken_.first)
+            return false;
         const TIntArray frags = g_.BoardFragsOf(piece);
         return !frags.empty() && frags.front() == broken_.second;
     }
