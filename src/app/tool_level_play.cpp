@@ -9,8 +9,11 @@
 namespace {
 
 // A game not won in half an hour counts as lost: the last levels are long climbs, and the
-// bot, slower than a practised player, needs ten minutes or more for them.
-constexpr uint32_t LimitMs = 30 * 60 * 1000;
+// bot, slower than a practised player, needs ten minutes or more for them. The half hour is
+// of the normal feed: as many pieces come in 45 minutes on Easy and in 21 on Hard.
+uint32_t LimitMs(TPlayMode mode) {
+    return static_cast<uint32_t>(30 * 60 * 1000 * FeedPeriodFactor(mode));
+}
 
 template <class T> T Median(std::vector<T> v) {
     if (v.empty()) return 0;
@@ -40,7 +43,7 @@ int LevelPlay(const std::vector<std::string>& args) {
         for (int i = 0; i < o.Seeds; ++i) {
             TSandboxLevel level = o.Level;
             level.Seed = o.FirstSeed + static_cast<uint32_t>(i);
-            const TBotRun r = PlayLevel(sandbox, level, LimitMs);
+            const TBotRun r = PlayLevel(sandbox, level, LimitMs(level.Mode));
             if (o.Verbose) std::cout << RunJson(r) << '\n';
             hammers += r.Hammers;
             clippers += r.Clippers;

@@ -39,8 +39,8 @@ void TLevelLoader::ReadSettingLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
     if (line.Has("<Generator", "/>")) {
         int period = line.Strict("period", PeriodRange);
-        if (game_.Mode == pmHard) period = RoundEven(period * 0.7);
-        if (game_.Mode == pmEasy) period = RoundEven(period * 1.5);
+        if (game_.Mode == pmHard || game_.Mode == pmEasy)
+            period = RoundEven(period * FeedPeriodFactor(game_.Mode));
         L.FeedPeriod = period;
         game_.NextFeedTime = now_ + period;
     }

@@ -18,6 +18,10 @@ enum TGameStateKind {
     gsHalted = 4
 };
 enum TPlayMode { pmNormal, pmHard, pmEasy, pmNoLose };
+// The feed comes faster when the game is hard and slower when it is easy.
+inline double FeedPeriodFactor(TPlayMode mode) {
+    return mode == pmHard ? 0.7 : mode == pmEasy ? 1.5 : 1.0;
+}
 enum TPutAllow { paBorderFish = 0, paAll = 1, paNearLight = 2 };
 enum TTakeAllow { taDenied = 0, taBorderFish = 1 };
 
