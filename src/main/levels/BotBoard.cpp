@@ -69,30 +69,15 @@ void TBotBoard::Needs(int frag, int& must, int& may) const {
     });
 }
 
-bool TBotBoard::DeadLight(const TLight& light, bool targetsLeft) const {
+bool TBotBoard::DeadLight(const TLight& light) const {
     if (OffBoard(light.Frag)) return true;
     int must = 0, may = 0;
     Needs(light.Frag, must, may);
     const int required = g_.RequiredMaskOf(light.Frag);
     if (required >= 0) return (required & must) != must || (required & ~may) != 0;
-    // A square with just the twigs its neighbours ask for closes the last end of its network:
-    // such an end needs a shape with a twig more.
-    const bool lastEnd = targetsLeft && !OpenElsewhere(light);
     for (int m = 1; m < 16; ++m)
-        if (dealt_.test(m) && (m & must) == must && (m & ~may) == 0 && !(lastEnd && m == must))
-            return false;
+        if (dealt_.test(m) && (m & must) == must && (m & ~may) == 0) return false;
     return true;
-}
-
-bool TBotBoard::OpenElsewhere(const TLight& light) const {
-    // Every network meeting on the frag joins the square laid there.
-    std::vector<int> groups;
-    for (const TLight& here : g_.Level.Lights)
-        if (here.Frag == light.Frag) groups.push_back(LightGroup(here));
-    return std::any_of(g_.Level.Lights.begin(), g_.Level.Lights.end(), [&](const TLight& other) {
-        return other.Frag != light.Frag &&
-               std::find(groups.begin(), groups.end(), LightGroup(other)) != groups.end();
-    });
 }
 
 int TBotBoard::LightGroup(const TLight& light) const {
@@ -232,10 +217,9 @@ double TBotBoard::Value(int seenTop, int clippers, bool withView) const {
     int rootLights = 0, clippable = clippers;
     int top = 1 << 30, bottom = -(1 << 30), rootTop = 1 << 30;
     bool rootInView = false;
-    const std::vector<TTarget> targets = Targets(seenTop);
     for (const TLight& light : g_.Level.Lights) {
         v -= LightCost;
-        if (DeadLight(light, !targets.empty()))
+        if (DeadLight(light))
             v -= !OffBoard(light.Frag) && clippable-- > 0 ? ClippableCost : DeadCost;
         if (withView && ScreenY(light.Frag) > ViewBottom) v -= OutOfViewCost;
 
@@ -247,6 +231,7 @@ double TBotBoard::Value(int seenTop, int clippers, bool withView) const {
         top = std::min(top, y), bottom = std::max(bottom, y);
     }
     if (withView && bottom - top > SpreadAllowed) v -= SpreadCost * (bottom - top - SpreadAllowed);
+    const std::vector<TTarget> targets = Targets(seenTop);
     if (!targets.empty() && rootLights == 0) v -= StrandedCost;
     // The view goes where the lowest end takes it: a network whose every end lies above it
     // waits, untouchable, until the ends below are closed or moved up.

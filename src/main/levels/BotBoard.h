@@ -18,9 +18,8 @@ class TBotBoard {
     // Whether square k of the type could lie on the frag as far as the frag's own neighbours
     // tell: a quick test before the game's real one.
     bool SquareMayLie(int type, int k, int frag) const;
-    // An open end no single square of the dealt types (turned any way) can close. Unless
-    // nothing is left to reach, the game refuses a square that closes its network's last end.
-    bool DeadLight(const TLight& light, bool targetsLeft) const;
+    // An open end no single square of the dealt types (turned any way) can close.
+    bool DeadLight(const TLight& light) const;
     // The mask a square at a free frag must have (twigs in) and may have (no wall there).
     void Needs(int frag, int& must, int& may) const;
     // Single-square masks the level deals, with every turn of them.
@@ -47,8 +46,6 @@ class TBotBoard {
     int Occupant(int frag) const; // the square index, or -1 for a free or ghost frag
     bool Ghost(int square) const;
     int LightGroup(const TLight& light) const;
-    // Whether a network meeting on the light's frag has an open end on another frag.
-    bool OpenElsewhere(const TLight& light) const;
     double CombinationValue() const;
 
     const TGame& g_;

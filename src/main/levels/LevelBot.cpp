@@ -270,10 +270,9 @@ class TBotPlayer::TMind {
     // An open end nothing dealt can close: the clipper closes it, else the hammer breaks the
     // piece that made it.
     bool Repair() {
-        const bool targetsLeft = !board_.Targets(seenTop_).empty();
         for (const TLight& light : g_.Level.Lights) {
             const int y = board_.ScreenY(light.Frag);
-            if (y < 0 || y > 460 || !board_.DeadLight(light, targetsLeft)) continue;
+            if (y < 0 || y > 460 || !board_.DeadLight(light)) continue;
             if (g_.ClipperCount > 0 && !board_.OffBoard(light.Frag) && !Failed(light.Frag) &&
                 g_.ClipPreviewType(light.Frag) >= 0) {
                 tool_ = {PointerClipper, light.Frag};
@@ -358,15 +357,6 @@ class TBotPlayer::TMind {
     // shape an open end in view wants, when that leaves a better position still.
     bool Unblock() {
         if (dropsInARow_ < StuckDrops) return false;
-        // Stuck again with nothing laid since the last break: that break opened no way, and
-        // the piece may be the only shape its place takes. It may be laid again, and is not
-        // broken a second time.
-        if (broken_.first >= 0 && placements_ == placementsAtBreak_) {
-            futile_ = broken_;
-            broken_ = {-1, -1};
-            dropsInARow_ = 0;
-            return false;
-        }
         const TGameSnapshot here = Save();
         double best = -1e18;
         int bestFrag = -1, bestType = -1;
@@ -374,8 +364,6 @@ class TBotPlayer::TMind {
             const TFishka& f = g_.Fishkas[p];
             if (f.State != fsOnBoard || f.Root || f.InitialGroup == 1) continue;
             const TIntArray frags = g_.BoardFragsOf(p);
-            if (!frags.empty() && std::pair{static_cast<int>(f.Type), frags.front()} == futile_)
-                continue;
             const int y = frags.empty() ? -1 : board_.ScreenY(frags.front());
             if (y < 0 || y > 460) continue;
             g_.HammerBoard(HammerPointer(frags.front()), Now());
@@ -392,7 +380,6 @@ class TBotPlayer::TMind {
         }
         if (bestFrag < 0) return false;
         broken_ = {bestType, bestFrag};
-        placementsAtBreak_ = placements_;
         tool_ = {PointerHammer, bestFrag};
         Press(ibLeft, HammerButtonAt);
         return true;
@@ -427,8 +414,6 @@ class TBotPlayer::TMind {
     std::pair<std::string, int> tool_;
     int feedTarget_ = -1;                // a feed piece the hammer in hand is for; -1: a board frag
     std::pair<int, int> broken_{-1, -1}; // the type and first frag of the piece last broken
-    std::pair<int, int> futile_{-1, -1}; // ... and of one whose breaking led nowhere
-    int placementsAtBreak_ = 0;
     int dropsInARow_ = 0;
     uint32_t lastLaid_;
     int placements_ = 0, drops_ = 0, hammers_ = 0, clippers_ = 0;
