@@ -39,8 +39,8 @@ void TLevelLoader::ReadSettingLine(TReadState& s, const TLevelLine& line) {
     TLevel& L = game_.Level;
     if (line.Has("<Generator", "/>")) {
         int period = line.Strict("period", PeriodRange);
-        if (game_.Mode == pmHard || game_.Mode == pmEasy)
-            period = RoundEven(period * FeedPeriodFactor(game_.Mode));
+        if (const double factor = FeedPeriodFactor(game_.Mode); factor != 1.0)
+            period = RoundEven(period * factor);
         L.FeedPeriod = period;
         game_.NextFeedTime = now_ + period;
     }
