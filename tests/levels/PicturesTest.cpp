@@ -162,6 +162,10 @@ TEST_F(LevelTest, ImagesCycleByTheirTimes) {
     EXPECT_EQ(p.NextImageTime, 2150u);
     runtime.RestartLevelTimers(5000);
     EXPECT_EQ(p.NextImageTime, 6000u);
+    // Pictures drawn every frame (a level with moving far pictures) need no new background.
+    objects.AnimatedBackground = true;
+    EXPECT_FALSE(runtime.CyclePictures(6001));
+    EXPECT_EQ(p.CurrentImage, 1);
 }
 
 TEST_F(LevelTest, MotionTakesOneSegmentStepPerUpdateBothWays) {

@@ -16,7 +16,8 @@ bool TLevelRuntime::CyclePictures(uint32_t now) {
             p.NextImageTime += p.ImageTimes[p.CurrentImage];
         changed = true;
     }
-    return changed;
+    // Pictures drawn every frame show their next image without a new background.
+    return changed && !objects_.AnimatedBackground;
 }
 
 void TLevelRuntime::MovePicture(int picture, uint32_t now) {

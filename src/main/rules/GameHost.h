@@ -64,7 +64,7 @@ class IRuleHooks {
     virtual ~IRuleHooks() = default;
     // Advances running effects; true when the background must be rebuilt.
     virtual bool UpdateEffects(uint32_t now) { return (void)now, false; }
-    // Advances the level pictures' images; true when any changed.
+    // Advances the level pictures' images; true when the background must be rebuilt for it.
     virtual bool CyclePictures(uint32_t now) { return (void)now, false; }
     // Self-repeating effect types other than the level's rain.
     virtual void RunRepeatingEffects(uint32_t now) { (void)now; }
