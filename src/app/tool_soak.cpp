@@ -15,6 +15,7 @@
 #include "graphics/SurfEngine.h"
 #include "interface/VexForm.h"
 #include "interface/VexInterfaceObject.h"
+#include "main/shell/GameRenderer.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -50,6 +51,9 @@ class TSoak {
     TSoak(const TGameFolders& folders, uint32_t seed)
         : game_(folders, TMainFormOptions{seed, std::nullopt}), random_(seed ^ 0x5eed) {
         game_.Start();
+        // A frame started from stale pixels would show for one frame only: the soak compares
+        // every start with a whole copy of the still layers.
+        form_.Renderer().FrameStart().SetChecking(true);
     }
     std::string LastTarget; // the last object clicked, for a report
 
@@ -63,7 +67,9 @@ class TSoak {
         return goOn;
     }
     size_t Heap() { return HeapAtFullDepth(form_.Surfaces()); }
-    std::string Report(size_t heapAfterFive, size_t peak, size_t final) const {
+    const TFrameRestore::TCounts& FrameStarts() { return form_.Renderer().FrameStart().Counts(); }
+    std::string Report(size_t heapAfterFive, size_t peak, size_t final,
+                       const TFrameRestore::TCounts& starts) const {
         std::string windows;
         for (const std::string& w : windows_)
             windows += (windows.empty() ? "\"" : ", \"") + w + "\"";
@@ -73,7 +79,10 @@ class TSoak {
                ", \"levelsLost\": " + std::to_string(lost_) + ", \"windows\": [" + windows +
                "], \"heapAfterFiveMinutes\": " + std::to_string(heapAfterFive) +
                ", \"peakHeap\": " + std::to_string(peak) +
-               ", \"finalHeap\": " + std::to_string(final) + "}";
+               ", \"finalHeap\": " + std::to_string(final) +
+               ", \"frameStartsByTiles\": " + std::to_string(starts.Tiles) +
+               ", \"frameStartsWhole\": " + std::to_string(starts.Whole) +
+               ", \"frameStartsMismatched\": " + std::to_string(starts.Mismatched) + "}";
     }
 
   private:
@@ -218,7 +227,10 @@ int Soak(const std::vector<std::string>& args) {
         if (f + 1 == five) afterFive = heap;
     }
     const size_t final = soak.Heap();
-    std::cout << soak.Report(afterFive, peak, final) << "\n";
+    std::cout << soak.Report(afterFive, peak, final, soak.FrameStarts()) << "\n";
+    if (soak.FrameStarts().Mismatched > 0)
+        return ToolFail(std::to_string(soak.FrameStarts().Mismatched) +
+                        " frames did not start as a whole copy of the still layers");
     // What the game holds after its first five minutes is what it needs: more later is a leak.
     if (afterFive > 0 && final > afterFive + afterFive / 10)
         return ToolFail("the heap grew by " +

@@ -8,7 +8,8 @@
 void TSurfEngine::CopySurface(const std::string& source, const std::string& target,
                               const std::optional<TRect>& rect, int x, int y) {
     TSurface* src = FindPixels(source);
-    TSurface* dst = FindPixels(target);
+    SurfaceRecord* out = FindWithPixels(target);
+    TSurface* dst = out ? out->Surface.get() : nullptr;
     if (!src || !dst || src->BitsPerPixel() != dst->BitsPerPixel()) return;
     TRect r = rect ? *rect : TRect{0, 0, src->Width() - 1, src->Height() - 1};
     // Parts of the picture that fall outside either surface are cut off.
@@ -18,11 +19,17 @@ void TSurfEngine::CopySurface(const std::string& source, const std::string& targ
     const int rows = r.Bottom - r.Top + 1;
     // Copying a surface onto itself further down must start from the bottom row.
     const bool upward = src == dst && y > r.Top;
+    Drawn(*out, x, y, r);
     for (int k = 0; k < rows; ++k) {
         const int i = upward ? rows - 1 - k : k;
         std::memmove(dst->Row(y + i) + static_cast<size_t>(x) * bytes,
                      src->Row(r.Top + i) + static_cast<size_t>(r.Left) * bytes, rowBytes);
     }
+}
+
+void TSurfEngine::Drawn(SurfaceRecord& target, int x, int y, const TRect& part) {
+    if (target.Damage)
+        target.Damage->Mark({x, y, x + part.Right - part.Left, y + part.Bottom - part.Top});
 }
 
 void TSurfEngine::BlendSpan(TSurface& src, const SurfaceRecord& rec, TSurface& dst, const TRect& r,
@@ -70,7 +77,8 @@ void TSurfEngine::DrawAlpha(const std::string& source, const std::string& target
     }
     const SurfaceRecord& rec = surfaces_[si];
     TSurface* src = rec.Surface.get();
-    TSurface* dst = FindPixels(target);
+    SurfaceRecord* out = FindWithPixels(target);
+    TSurface* dst = out ? out->Surface.get() : nullptr;
     if (!src || !dst || src->BitsPerPixel() != dst->BitsPerPixel() || !MaskFits(rec, *src)) return;
     const int w = src->Width(), h = src->Height();
     TRect r = rect ? *rect : TRect{0, 0, w - 1, h - 1};
@@ -89,6 +97,7 @@ void TSurfEngine::DrawAlpha(const std::string& source, const std::string& target
     // A given rectangle is the caller's to keep inside the target; we still never write
     // outside it.
     if (!ClipToBoth(r, x, y, w, h, dst->Width(), dst->Height())) return;
+    Drawn(*out, x, y, r);
     BlendSpan(*src, rec, *dst, r, x, y, opacity, tintColour, tintLevel, lookup);
 }
 
@@ -100,7 +109,8 @@ void TSurfEngine::DrawFontText(const std::string& text, const std::string& fontS
     if (fi < 0 || surfaces_[fi].MaskWidth == -1) return;
     const SurfaceRecord& rec = surfaces_[fi];
     TSurface* src = rec.Surface.get();
-    TSurface* dst = FindPixels(target);
+    SurfaceRecord* out = FindWithPixels(target);
+    TSurface* dst = out ? out->Surface.get() : nullptr;
     if (!src || !dst || src->BitsPerPixel() != dst->BitsPerPixel() || !MaskFits(rec, *src)) return;
     auto start = [&](int k) {
         return k < static_cast<int>(glyphStarts.size()) ? glyphStarts[k] : 0;
@@ -116,6 +126,7 @@ void TSurfEngine::DrawFontText(const std::string& text, const std::string& fontS
             if (y + fontHeight > dst->Height()) r.Bottom = dst->Height() - 1 - y;
             int gx = x, gy = y;
             if (ClipToBoth(r, gx, gy, src->Width(), src->Height(), dst->Width(), dst->Height())) {
+                Drawn(*out, gx, gy, r);
                 BlendSpan(*src, rec, *dst, r, gx, gy, opacity, tintColour, tintLevel, nullptr);
             }
         }

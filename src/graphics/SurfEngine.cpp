@@ -38,8 +38,10 @@ void TSurfEngine::AttachDisplay(IDisplay* display, int width, int height) {
 }
 
 void TSurfEngine::ReleaseSurfaceMemory() {
-    for (SurfaceRecord& record : surfaces_)
+    for (SurfaceRecord& record : surfaces_) {
         record.Surface.reset();
+        record.Damage.reset();
+    }
 }
 
 int TSurfEngine::FindSurface(const std::string& name) const {
@@ -76,6 +78,23 @@ bool TSurfEngine::CreateBlankSurface(const std::string& name, int width, int hei
 TSurface* TSurfEngine::FindPixels(const std::string& name) {
     const int i = FindSurface(name);
     return i < 0 ? nullptr : surfaces_[i].Surface.get();
+}
+
+SurfaceRecord* TSurfEngine::FindWithPixels(const std::string& name) {
+    const int i = FindSurface(name);
+    return i < 0 || !surfaces_[i].Surface ? nullptr : &surfaces_[i];
+}
+
+void TSurfEngine::TrackDamage(const std::string& name) {
+    SurfaceRecord* record = FindWithPixels(name);
+    if (!record || record->Damage) return;
+    record->Damage =
+        std::make_unique<TDamageTiles>(record->Surface->Width(), record->Surface->Height());
+}
+
+TDamageTiles* TSurfEngine::Damage(const std::string& name) {
+    SurfaceRecord* record = FindWithPixels(name);
+    return record ? record->Damage.get() : nullptr;
 }
 
 bool TSurfEngine::AddImageSurface(const std::string& name, const std::string& entry,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/Rect.h"
+#include "graphics/DamageTiles.h"
 #include "graphics/Surface.h"
 
 class TFileFolder;
@@ -24,6 +25,7 @@ struct SurfaceRecord {
     int Height = 0;
     std::vector<uint8_t> Mask; // Width * Height opacity bytes when MaskWidth != -1
     std::unique_ptr<TSurface> Surface;
+    std::unique_ptr<TDamageTiles> Damage; // what was drawn over, for surfaces that keep it
 };
 
 // The running visual effects live with the engine; the effects module supplies the list.
@@ -69,6 +71,10 @@ class TSurfEngine {
     SurfaceRecord& Record(int index) { return surfaces_[index]; }
     // The surface of a name, or nullptr.
     TSurface* FindPixels(const std::string& name);
+    // From now on, every drawing into the surface marks its tiles (until its pixels are made
+    // again); nullptr from Damage when they are not kept.
+    void TrackDamage(const std::string& name);
+    TDamageTiles* Damage(const std::string& name);
 
     // Loading: each appends a record; none replaces one of the same name. Decoder errors are
     // raised as GameError.
@@ -103,6 +109,9 @@ class TSurfEngine {
                          bool opaqueMask);
     void BlendSpan(TSurface& src, const SurfaceRecord& rec, TSurface& dst, const TRect& r, int x,
                    int y, uint8_t opacity, uint32_t colour, uint8_t level, const uint8_t* lookup);
+    // The record of a name with its pixels, or nullptr.
+    SurfaceRecord* FindWithPixels(const std::string& name);
+    static void Drawn(SurfaceRecord& target, int x, int y, const TRect& part);
 
     IDisplay* display_ = nullptr;
     int width_ = ScreenWidth;

@@ -7,6 +7,7 @@
 
 #include "archive/SafeFile.h"
 #include "game/HeadlessGame.h"
+#include "main/shell/GameRenderer.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -52,6 +53,19 @@ TEST_F(ShippedDemo, PlaysToItsEndLayingTheRecordedPiecesEveryTime) {
         EXPECT_EQ(TopWindow(), "WTitle");
         EXPECT_EQ(Board(), board[1].str()) << "playback " << playback;
     }
+}
+
+// Each frame starts from the still layers by copying back only what the last frame drew over;
+// through a whole level played, finished and left, every start must equal a whole copy.
+TEST_F(ShippedDemo, EveryFrameStartsAsAWholeCopyOfTheStillLayersWouldStart) {
+    Start();
+    TFrameRestore& starts = form.Renderer().FrameStart();
+    starts.SetChecking(true);
+    PlayDemo();
+    UntilTheTitle();
+    Frames(30);
+    EXPECT_EQ(starts.Counts().Mismatched, 0u);
+    EXPECT_GT(starts.Counts().Tiles, 10 * starts.Counts().Whole);
 }
 
 TEST_F(ShippedDemo, AKeyOrAMoveOfTheMouseStopsItButAShakeDoesNot) {

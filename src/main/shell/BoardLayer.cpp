@@ -171,7 +171,7 @@ void TGameRenderer::StartFrame(uint32_t now, bool withFeed) {
     std::swap(b.LastWanted, b.Wanted);
     b.LastPictures = b.Pictures;
     b.LastWantedOn = generation;
-    c_.Surfaces.CopySurface(b.Used ? BakedSurface : Back, Frame, std::nullopt, 0, 0);
+    restore_.Restore(c_.Surfaces, b.Used ? BakedSurface : Back, Frame);
 }
 
 // A far picture drifting across the sky: only where it was and where it is now is the baked

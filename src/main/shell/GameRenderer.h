@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "archive/Rect.h"
+#include "graphics/FrameRestore.h"
 #include "main/shell/BoardBake.h"
 #include "main/shell/RenderState.h"
 
@@ -52,6 +53,8 @@ class TGameRenderer {
     void ShowHint(const std::string& label, uint32_t durationMs, uint32_t now);
     // The width of a text in the hint font.
     int HintTextWidth(const std::string& charSet, const std::string& text) const;
+    // How each frame's start was copied.
+    TFrameRestore& FrameStart() { return restore_; }
 
   private:
     void RenderPlaying(uint32_t now, bool paused);
@@ -107,4 +110,5 @@ class TGameRenderer {
     int blockingSquare_ = -1;           // the held piece's square with the side that does not match
     uint64_t backgroundGeneration_ = 1; // counts the rebuilds of "Background"
     TBoardBake bake_;
+    TFrameRestore restore_;
 };
