@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -10,7 +11,7 @@ class TSurface;
 // starts each time as a copy of the same still picture needs only those tiles copied back.
 class TDamageTiles {
   public:
-    static constexpr int TileSide = 4;
+    static constexpr int TileSide = 8;
 
     TDamageTiles(int width, int height);
 
@@ -20,15 +21,20 @@ class TDamageTiles {
     void Mark(const TRect& r);
     void MarkAll();
     void Clear();
-    // The share of tiles marked here or in other, 0 to 1.
+    // The share of tiles marked here or in other (of the same size as this), 0 to 1.
     double MarkedShare(const TDamageTiles& other) const;
 
-    // Copies from source to target every tile marked here or in other (of the same size as
-    // this); the surfaces must be of that size and of one depth.
+    // Copies from source to target every tile marked here or in other; the surfaces must be
+    // of this size and of one depth.
     void CopyMarked(const TDamageTiles& other, const TSurface& source, TSurface& target) const;
 
   private:
+    // A row of tiles is a row of bits, so a frame's few marks are found a word at a time.
+    uint64_t* Row(int row) { return &bits_[static_cast<size_t>(row) * words_]; }
+    // The first column at or after from whose bit is want, or columns_.
+    int NextColumn(const uint64_t* row, int from, bool want) const;
+
     int width_, height_;
-    int columns_, rows_;
-    std::vector<uint8_t> marked_; // columns_ * rows_, row by row
+    int columns_, rows_, words_;
+    std::vector<uint64_t> bits_; // rows_ * words_; bits past columns_ stay clear
 };
