@@ -60,19 +60,16 @@ void TDamageTiles::CopyMarked(const TDamageTiles& other, const TSurface& source,
     std::vector<uint64_t> both(words_);
     std::vector<std::pair<size_t, size_t>> spans; // offset and length in a row, in bytes
     for (int row = 0; row < rows_; ++row) {
-        bool any = false;
         for (int k = 0; k < words_; ++k) {
             const size_t at = static_cast<size_t>(row) * words_ + k;
             both[k] = bits_[at] | other.bits_[at];
-            any = any || both[k] != 0;
         }
-        if (!any) continue;
         spans.clear();
         for (int c = NextColumn(both.data(), 0, true); c < columns_;) {
             const int end = NextColumn(both.data(), c, false);
             const int x0 = c * TileSide, x1 = std::min(end * TileSide, width_);
             spans.push_back({x0 * bytes, (x1 - x0) * bytes});
-            c = end < columns_ ? NextColumn(both.data(), end, true) : columns_;
+            c = NextColumn(both.data(), end, true);
         }
         // Row after row through the spans, so memory is read in the order it lies.
         const int y0 = row * TileSide, y1 = std::min(y0 + TileSide, height_);

@@ -22,10 +22,6 @@ class TFrameRestore {
     const TCounts& Counts() const { return counts_; }
 
   private:
-    bool RestoreTiles(TSurfEngine& surfaces, const std::string& source, const std::string& frame);
-    bool FrameEqualsSource(TSurfEngine& surfaces, const std::string& source,
-                           const std::string& frame);
-
     std::string lastSource_;
     bool checking_ = false;
     TCounts counts_;

@@ -20,6 +20,14 @@ std::unique_ptr<TSurface> TSurface::Create(int width, int height, int bitsPerPix
     return surface;
 }
 
+bool TSurface::SamePixels(const TSurface& other) const {
+    if (!SameShape(other)) return false;
+    const size_t bytes = static_cast<size_t>(width_) * BytesPerPixel();
+    for (int y = 0; y < height_; ++y)
+        if (std::memcmp(Row(y), other.Row(y), bytes) != 0) return false;
+    return true;
+}
+
 void TSurface::Clear() {
     std::memset(pixels_.get(), 0, static_cast<size_t>(pitch_) * height_);
 }

@@ -21,6 +21,11 @@ class TSurface {
     const uint8_t* Row(int y) const { return pixels_.get() + static_cast<size_t>(y) * pitch_; }
     const uint8_t* Pixels() const { return pixels_.get(); }
     void Clear();
+    bool SameShape(const TSurface& other) const {
+        return width_ == other.width_ && height_ == other.height_ && bpp_ == other.bpp_;
+    }
+    // Of the same shape and equal in every pixel.
+    bool SamePixels(const TSurface& other) const;
 
   private:
     struct FreeDeleter {

@@ -1,7 +1,6 @@
 // The board piece layer: the still pieces baked over the background, the rest drawn each frame.
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 
 #include "graphics/SurfEngine.h"
@@ -214,22 +213,14 @@ TSurface* TGameRenderer::SurfaceLikeBackground(const char* name) {
     TSurface* surface = s.FindPixels(name);
     if (!surface && s.CreateBlankSurface(name, back->Width(), back->Height()))
         surface = s.FindPixels(name);
-    if (!surface || surface->BitsPerPixel() != back->BitsPerPixel() ||
-        surface->Width() != back->Width() || surface->Height() != back->Height())
-        return nullptr;
+    if (!surface || !surface->SameShape(*back)) return nullptr;
     return surface;
 }
 
 bool TGameRenderer::SameBackgroundAsBaked() const {
     const TSurface* back = c_.Surfaces.FindPixels(Back);
     const TSurface* base = c_.Surfaces.FindPixels(BakedBase);
-    if (!back || !base || base->BitsPerPixel() != back->BitsPerPixel() ||
-        base->Width() != back->Width() || base->Height() != back->Height())
-        return false;
-    const size_t bytes = static_cast<size_t>(back->Width()) * back->BytesPerPixel();
-    for (int y = 0; y < back->Height(); ++y)
-        if (std::memcmp(back->Row(y), base->Row(y), bytes) != 0) return false;
-    return true;
+    return back && base && back->SamePixels(*base);
 }
 
 bool TGameRenderer::BakeStillLayers() {
