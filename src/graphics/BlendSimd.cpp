@@ -95,6 +95,7 @@ namespace {
 // a rain drop) their setup costs as much as the row itself.
 struct TAvx2Blend {
     __m256i Zero, Opacity, C255, Tint, Level2, TopByte, Full, CopyAllowed;
+    __m256i SolidA, SolidRest; // a and 255 - a where the mask is 255, in every 16-bit lane
     bool Tinted, CopyFull;
 };
 
@@ -110,54 +111,125 @@ __attribute__((target("avx2"))) inline TAvx2Blend MakeAvx2Blend(const TBlendSetu
     k.TopByte = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     k.Full = _mm256_set1_epi32(255);
     k.CopyAllowed = b.CopyFull ? _mm256_cmpeq_epi32(k.Zero, k.Zero) : k.Zero;
+    const int solid = (255 * b.Opacity) >> 8;
+    k.SolidA = _mm256_set1_epi16(static_cast<short>(solid));
+    k.SolidRest = _mm256_set1_epi16(static_cast<short>(255 - solid));
     k.Tinted = b.Level != 0;
     k.CopyFull = b.CopyFull;
     return k;
 }
 
-__attribute__((target("avx2"))) inline void Avx2Row(uint32_t* dst, const uint32_t* src,
-                                                    const uint8_t* mask, int count,
-                                                    const TBlendSetup& b, const TAvx2Blend& k) {
+// The mask bytes of the last 1 to 7 pixels, read in pieces of four, two and one: a memcpy of
+// a varying length makes the next load wait for its bytes to land.
+inline uint64_t TailMask(const uint8_t* mask, int left) {
+    uint64_t m8 = 0;
+    int at = 0;
+    if (left & 4) {
+        uint32_t four;
+        std::memcpy(&four, mask, 4);
+        m8 = four;
+        at = 4;
+    }
+    if (left & 2) {
+        uint16_t two;
+        std::memcpy(&two, mask + at, 2);
+        m8 |= uint64_t{two} << (8 * at);
+        at += 2;
+    }
+    if (left & 1) m8 |= uint64_t{mask[at]} << (8 * at);
+    return m8;
+}
+
+// Eight pixels whose mask bytes are all 255 and that are not a straight copy: one alpha for
+// all of them, so none of the per-pixel alpha work or the selects. Most chunks of a fading
+// piece are like this.
+__attribute__((target("avx2"))) inline __m256i Avx2BlendSolid(__m256i s, __m256i d,
+                                                              const TAvx2Blend& k) {
+    __m256i sLo = _mm256_unpacklo_epi8(s, k.Zero);
+    __m256i sHi = _mm256_unpackhi_epi8(s, k.Zero);
+    if (k.Tinted) {
+        sLo = Tint256(sLo, k.Tint, k.Level2);
+        sHi = Tint256(sHi, k.Tint, k.Level2);
+    }
+    const __m256i dLo = _mm256_unpacklo_epi8(d, k.Zero);
+    const __m256i dHi = _mm256_unpackhi_epi8(d, k.Zero);
+    const __m256i rLo = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(sLo, k.SolidA), _mm256_mullo_epi16(dLo, k.SolidRest)),
+        8);
+    const __m256i rHi = _mm256_srli_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(sHi, k.SolidA), _mm256_mullo_epi16(dHi, k.SolidRest)),
+        8);
+    const __m256i r = _mm256_packus_epi16(rLo, rHi);
+    return _mm256_or_si256(_mm256_andnot_si256(k.TopByte, r), _mm256_and_si256(d, k.TopByte));
+}
+
+// Eight pixels by the rule; lanes whose mask byte is 0 keep the target.
+__attribute__((target("avx2"))) inline __m256i Avx2Blend8(__m256i s, __m256i d, uint64_t m8,
+                                                          const TAvx2Blend& k) {
+    const __m256i m32 = _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(static_cast<long long>(m8)));
+    const __m256i a32 = _mm256_srli_epi32(_mm256_mullo_epi16(m32, k.Opacity), 8);
+    const __m256i a16 = _mm256_or_si256(a32, _mm256_slli_epi32(a32, 16));
+    const __m256i aLo = _mm256_unpacklo_epi32(a16, a16);
+    const __m256i aHi = _mm256_unpackhi_epi32(a16, a16);
+    __m256i sLo = _mm256_unpacklo_epi8(s, k.Zero);
+    __m256i sHi = _mm256_unpackhi_epi8(s, k.Zero);
+    if (k.Tinted) {
+        sLo = Tint256(sLo, k.Tint, k.Level2);
+        sHi = Tint256(sHi, k.Tint, k.Level2);
+    }
+    const __m256i dLo = _mm256_unpacklo_epi8(d, k.Zero);
+    const __m256i dHi = _mm256_unpackhi_epi8(d, k.Zero);
+    const __m256i rLo =
+        _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(sLo, aLo),
+                                           _mm256_mullo_epi16(dLo, _mm256_sub_epi16(k.C255, aLo))),
+                          8);
+    const __m256i rHi =
+        _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(sHi, aHi),
+                                           _mm256_mullo_epi16(dHi, _mm256_sub_epi16(k.C255, aHi))),
+                          8);
+    __m256i r = _mm256_packus_epi16(rLo, rHi);
+    r = _mm256_or_si256(_mm256_andnot_si256(k.TopByte, r), _mm256_and_si256(d, k.TopByte));
+    const __m256i takeSource = _mm256_and_si256(_mm256_cmpeq_epi32(m32, k.Full), k.CopyAllowed);
+    r = _mm256_blendv_epi8(r, s, takeSource);
+    return _mm256_blendv_epi8(r, d, _mm256_cmpeq_epi32(m32, k.Zero));
+}
+
+__attribute__((target("avx2"))) inline void
+Avx2Row(uint32_t* dst, const uint32_t* src, const uint8_t* mask, int count, const TAvx2Blend& k) {
     int i = 0;
     for (; i + 8 <= count; i += 8) {
         uint64_t m8;
         std::memcpy(&m8, mask + i, 8);
         if (m8 == 0) continue;
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
-        if (m8 == ~uint64_t{0} && k.CopyFull) {
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), s);
+        auto* to = reinterpret_cast<__m256i*>(dst + i);
+        if (m8 == ~uint64_t{0}) {
+            _mm256_storeu_si256(to, k.CopyFull ? s : Avx2BlendSolid(s, _mm256_loadu_si256(to), k));
             continue;
         }
-        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i));
-        const __m256i m32 = _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(static_cast<long long>(m8)));
-        const __m256i a32 = _mm256_srli_epi32(_mm256_mullo_epi16(m32, k.Opacity), 8);
-        const __m256i a16 = _mm256_or_si256(a32, _mm256_slli_epi32(a32, 16));
-        const __m256i aLo = _mm256_unpacklo_epi32(a16, a16);
-        const __m256i aHi = _mm256_unpackhi_epi32(a16, a16);
-        __m256i sLo = _mm256_unpacklo_epi8(s, k.Zero);
-        __m256i sHi = _mm256_unpackhi_epi8(s, k.Zero);
-        if (k.Tinted) {
-            sLo = Tint256(sLo, k.Tint, k.Level2);
-            sHi = Tint256(sHi, k.Tint, k.Level2);
-        }
-        const __m256i dLo = _mm256_unpacklo_epi8(d, k.Zero);
-        const __m256i dHi = _mm256_unpackhi_epi8(d, k.Zero);
-        const __m256i rLo = _mm256_srli_epi16(
-            _mm256_add_epi16(_mm256_mullo_epi16(sLo, aLo),
-                             _mm256_mullo_epi16(dLo, _mm256_sub_epi16(k.C255, aLo))),
-            8);
-        const __m256i rHi = _mm256_srli_epi16(
-            _mm256_add_epi16(_mm256_mullo_epi16(sHi, aHi),
-                             _mm256_mullo_epi16(dHi, _mm256_sub_epi16(k.C255, aHi))),
-            8);
-        __m256i r = _mm256_packus_epi16(rLo, rHi);
-        r = _mm256_or_si256(_mm256_andnot_si256(k.TopByte, r), _mm256_and_si256(d, k.TopByte));
-        const __m256i takeSource = _mm256_and_si256(_mm256_cmpeq_epi32(m32, k.Full), k.CopyAllowed);
-        r = _mm256_blendv_epi8(r, s, takeSource);
-        r = _mm256_blendv_epi8(r, d, _mm256_cmpeq_epi32(m32, k.Zero));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), r);
+        _mm256_storeu_si256(to, Avx2Blend8(s, _mm256_loadu_si256(to), m8, k));
     }
-    if (i < count) ScalarTail(dst, src, mask, i, count, b);
+    // The last one to seven pixels: masked loads touch nothing past the row, and the result
+    // goes out in pieces of four, two and one pixels (a masked store is slow on some
+    // processors). Glyphs and rain drops are a few pixels wide: one pixel at a time, their
+    // tails cost more than the rest of their rows.
+    const int left = count - i;
+    if (left <= 0) return;
+    const uint64_t m8 = TailMask(mask + i, left);
+    if (m8 == 0) return;
+    const __m256i lanes =
+        _mm256_cmpgt_epi32(_mm256_set1_epi32(left), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+    const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int*>(src + i), lanes);
+    const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int*>(dst + i), lanes);
+    uint32_t out[8];
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), Avx2Blend8(s, d, m8, k));
+    int at = 0;
+    for (int piece = 4; piece > 0; piece /= 2) {
+        if (left & piece) {
+            std::memcpy(dst + i + at, out + at, sizeof(uint32_t) * piece);
+            at += piece;
+        }
+    }
 }
 
 } // namespace
@@ -166,7 +238,7 @@ __attribute__((target("avx2"))) void BlendRow32Avx2(uint32_t* dst, const uint32_
                                                     const uint8_t* mask, int count,
                                                     const TBlendSetup& b) {
     if (b.Lookup && b.Level != 0) return BlendRow32Scalar(dst, src, mask, count, b);
-    Avx2Row(dst, src, mask, count, b, MakeAvx2Blend(b));
+    Avx2Row(dst, src, mask, count, MakeAvx2Blend(b));
 }
 
 __attribute__((target("avx2"))) void BlendRows32Avx2(const TBlendRows32& r, const TBlendSetup& b) {
@@ -183,7 +255,7 @@ __attribute__((target("avx2"))) void BlendRows32Avx2(const TBlendRows32& r, cons
                 __builtin_prefetch(next + at, 1);
         }
         Avx2Row(r.Dst + row * r.DstStride, r.Src + row * r.SrcStride, r.Mask + row * r.MaskStride,
-                r.Count, b, k);
+                r.Count, k);
     }
 }
 
