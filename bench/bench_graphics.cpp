@@ -81,15 +81,20 @@ struct SdlScene {
 // Sprites are drawn at a few places so that no single alignment is favoured.
 constexpr int Spots[4][2] = {{10, 20}, {333, 101}, {517, 250}, {91, 311}};
 
-void BM_DrawAlpha_Ours(benchmark::State& state) {
+// The sprite drawn again and again at the given opacity.
+void DrawAtSpots(benchmark::State& state, uint8_t opacity) {
     const int size = static_cast<int>(state.range(0));
     OurScene scene(size);
     int k = 0;
     for (auto _ : state) {
         const auto& spot = Spots[k++ & 3];
-        scene.Engine.DrawAlpha("Sprite", "MemorySurface", spot[0], spot[1], 255);
+        scene.Engine.DrawAlpha("Sprite", "MemorySurface", spot[0], spot[1], opacity);
     }
     state.SetItemsProcessed(state.iterations() * size * size);
+}
+
+void BM_DrawAlpha_Ours(benchmark::State& state) {
+    DrawAtSpots(state, 255);
 }
 
 void BM_DrawAlpha_Sdl(benchmark::State& state) {
@@ -107,14 +112,7 @@ void BM_DrawAlpha_Sdl(benchmark::State& state) {
 // A piece fading out, as the effects draw most of their pictures: partly see-through over the
 // whole picture. 40 is a piece's width, 45 leaves five pixels after the last eight.
 void BM_DrawAlphaFading_Ours(benchmark::State& state) {
-    const int size = static_cast<int>(state.range(0));
-    OurScene scene(size);
-    int k = 0;
-    for (auto _ : state) {
-        const auto& spot = Spots[k++ & 3];
-        scene.Engine.DrawAlpha("Sprite", "MemorySurface", spot[0], spot[1], 160);
-    }
-    state.SetItemsProcessed(state.iterations() * size * size);
+    DrawAtSpots(state, 160);
 }
 
 // The same blit with the portable scalar rule, to show what the vector kernels add.

@@ -95,7 +95,7 @@ namespace {
 // a rain drop) their setup costs as much as the row itself.
 struct TAvx2Blend {
     __m256i Zero, Opacity, C255, Tint, Level2, TopByte, Full, CopyAllowed;
-    __m256i SolidA, SolidRest; // a and 255 - a where the mask is 255, in every 16-bit lane
+    __m256i SolidA; // the alpha where the mask is 255, in every 16-bit lane
     bool Tinted, CopyFull;
 };
 
@@ -111,9 +111,7 @@ __attribute__((target("avx2"))) inline TAvx2Blend MakeAvx2Blend(const TBlendSetu
     k.TopByte = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     k.Full = _mm256_set1_epi32(255);
     k.CopyAllowed = b.CopyFull ? _mm256_cmpeq_epi32(k.Zero, k.Zero) : k.Zero;
-    const int solid = (255 * b.Opacity) >> 8;
-    k.SolidA = _mm256_set1_epi16(static_cast<short>(solid));
-    k.SolidRest = _mm256_set1_epi16(static_cast<short>(255 - solid));
+    k.SolidA = _mm256_set1_epi16(static_cast<short>((255 * b.Opacity) >> 8));
     k.Tinted = b.Level != 0;
     k.CopyFull = b.CopyFull;
     return k;
@@ -140,37 +138,10 @@ inline uint64_t TailMask(const uint8_t* mask, int left) {
     return m8;
 }
 
-// Eight pixels whose mask bytes are all 255 and that are not a straight copy: one alpha for
-// all of them, so none of the per-pixel alpha work or the selects. Most chunks of a fading
-// piece are like this.
-__attribute__((target("avx2"))) inline __m256i Avx2BlendSolid(__m256i s, __m256i d,
-                                                              const TAvx2Blend& k) {
-    __m256i sLo = _mm256_unpacklo_epi8(s, k.Zero);
-    __m256i sHi = _mm256_unpackhi_epi8(s, k.Zero);
-    if (k.Tinted) {
-        sLo = Tint256(sLo, k.Tint, k.Level2);
-        sHi = Tint256(sHi, k.Tint, k.Level2);
-    }
-    const __m256i dLo = _mm256_unpacklo_epi8(d, k.Zero);
-    const __m256i dHi = _mm256_unpackhi_epi8(d, k.Zero);
-    const __m256i rLo = _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_mullo_epi16(sLo, k.SolidA), _mm256_mullo_epi16(dLo, k.SolidRest)),
-        8);
-    const __m256i rHi = _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_mullo_epi16(sHi, k.SolidA), _mm256_mullo_epi16(dHi, k.SolidRest)),
-        8);
-    const __m256i r = _mm256_packus_epi16(rLo, rHi);
-    return _mm256_or_si256(_mm256_andnot_si256(k.TopByte, r), _mm256_and_si256(d, k.TopByte));
-}
-
-// Eight pixels by the rule; lanes whose mask byte is 0 keep the target.
-__attribute__((target("avx2"))) inline __m256i Avx2Blend8(__m256i s, __m256i d, uint64_t m8,
-                                                          const TAvx2Blend& k) {
-    const __m256i m32 = _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(static_cast<long long>(m8)));
-    const __m256i a32 = _mm256_srli_epi32(_mm256_mullo_epi16(m32, k.Opacity), 8);
-    const __m256i a16 = _mm256_or_si256(a32, _mm256_slli_epi32(a32, 16));
-    const __m256i aLo = _mm256_unpacklo_epi32(a16, a16);
-    const __m256i aHi = _mm256_unpackhi_epi32(a16, a16);
+// The rule for eight pixels with their alphas given per 16-bit lane (aLo for pixels 0, 1, 4,
+// 5 and aHi for 2, 3, 6, 7, as the unpacks pair them); the fourth byte keeps the target's.
+__attribute__((target("avx2"))) inline __m256i Avx2Mix(__m256i s, __m256i d, __m256i aLo,
+                                                       __m256i aHi, const TAvx2Blend& k) {
     __m256i sLo = _mm256_unpacklo_epi8(s, k.Zero);
     __m256i sHi = _mm256_unpackhi_epi8(s, k.Zero);
     if (k.Tinted) {
@@ -187,8 +158,17 @@ __attribute__((target("avx2"))) inline __m256i Avx2Blend8(__m256i s, __m256i d, 
         _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(sHi, aHi),
                                            _mm256_mullo_epi16(dHi, _mm256_sub_epi16(k.C255, aHi))),
                           8);
-    __m256i r = _mm256_packus_epi16(rLo, rHi);
-    r = _mm256_or_si256(_mm256_andnot_si256(k.TopByte, r), _mm256_and_si256(d, k.TopByte));
+    const __m256i r = _mm256_packus_epi16(rLo, rHi);
+    return _mm256_or_si256(_mm256_andnot_si256(k.TopByte, r), _mm256_and_si256(d, k.TopByte));
+}
+
+// Eight pixels by the rule; lanes whose mask byte is 0 keep the target.
+__attribute__((target("avx2"))) inline __m256i Avx2Blend8(__m256i s, __m256i d, uint64_t m8,
+                                                          const TAvx2Blend& k) {
+    const __m256i m32 = _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(static_cast<long long>(m8)));
+    const __m256i a32 = _mm256_srli_epi32(_mm256_mullo_epi16(m32, k.Opacity), 8);
+    const __m256i a16 = _mm256_or_si256(a32, _mm256_slli_epi32(a32, 16));
+    __m256i r = Avx2Mix(s, d, _mm256_unpacklo_epi32(a16, a16), _mm256_unpackhi_epi32(a16, a16), k);
     const __m256i takeSource = _mm256_and_si256(_mm256_cmpeq_epi32(m32, k.Full), k.CopyAllowed);
     r = _mm256_blendv_epi8(r, s, takeSource);
     return _mm256_blendv_epi8(r, d, _mm256_cmpeq_epi32(m32, k.Zero));
@@ -204,7 +184,10 @@ Avx2Row(uint32_t* dst, const uint32_t* src, const uint8_t* mask, int count, cons
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
         auto* to = reinterpret_cast<__m256i*>(dst + i);
         if (m8 == ~uint64_t{0}) {
-            _mm256_storeu_si256(to, k.CopyFull ? s : Avx2BlendSolid(s, _mm256_loadu_si256(to), k));
+            // One alpha for all eight, so none of the per-pixel alpha work or the selects:
+            // most of a fading piece is like this.
+            _mm256_storeu_si256(
+                to, k.CopyFull ? s : Avx2Mix(s, _mm256_loadu_si256(to), k.SolidA, k.SolidA, k));
             continue;
         }
         _mm256_storeu_si256(to, Avx2Blend8(s, _mm256_loadu_si256(to), m8, k));
